@@ -1,0 +1,37 @@
+#include "independentapp.h"
+#include "screencropper.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+using namespace QMWidgets;
+
+int main(int argc, char *argv[])
+{
+    IndependentApp app(argc, argv, QStringLiteral("Velmora"), QStringLiteral("Clipwise"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.8"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.com"));
+    app.setAppPageName(QString());
+
+    auto *cropper = new ScreenCropper();
+    cropper->retranslate();
+    QTimer::singleShot(300, cropper, &ScreenCropper::grabScreen);
+
+    QObject::connect(cropper, qOverload<>(&ScreenCropper::done), cropper,
+                     [cropper] { QMetaObject::invokeMethod(cropper, "slotSave"); });
+    QObject::connect(cropper, &ScreenCropper::saved, cropper,
+                     [cropper] { QMetaObject::invokeMethod(cropper, "slotClose"); });
+    QObject::connect(cropper, &ScreenCropper::closed, &app, &QCoreApplication::quit);
+
+    app.setReminder(2, 1);
+    const int code = app.exec();
+
+    // Shown after the loop: the capture window is gone and the event loop has already been told
+    // to quit when the failure is known, so a box raised earlier would close at once.
+    if (!cropper->failureMessage().isEmpty()) {
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
+                              cropper->failureMessage());
+        return 1;
+    }
+    return code;
+}

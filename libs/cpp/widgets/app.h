@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QApplication>
+#include <QMap>
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+#include <QWidget>
+
+class QSettings;
+
+namespace QMWidgets {
+
+// The application object every tool of the maker is built on: settings, paths, links and
+// services exposed as slots. Reached anywhere through App::instance().
+class App : public QApplication
+{
+    Q_OBJECT
+
+public:
+    using StartupHook = void (*)();
+
+    App(int &argc, char **argv, const QString &organizationName, const QString &applicationName);
+    ~App() override;
+
+    static App *instance();
+
+    // Settings; every key is stored inside a group named after the current application name.
+    QVariant setting(const QString &key, const QVariant &defaultValue = QVariant()) const;
+    void setSetting(const QString &key, const QVariant &value);
+    QSettings *settingsStore() const { return settings; }
+
+    QString supportDirectory(bool create = false) const;
+    QString dataDirectory(bool create = false) const;
+    QString cachesDirectory(bool create = false) const;
+    QString documentsDirectory(bool create = false) const;
+    QString workDirectory(bool create = false) const;
+    QString picturesDirectory(bool create = false) const;
+    QString musicDirectory(bool create = false) const;
+    QString moviesDirectory(bool create = false) const;
+    QString downloadsDirectory(bool create = false) const;
+    bool isFirstStart() const { return firstStart; }
+
+    QString language();
+    void setLanguageCode(const QString &code) { languageCode = code; }
+
+    QString resourceDirectory() const { return resourceDir; }
+    QString qtNotice() const { return qtNoticeText; }
+    bool isIndependentEdition() const { return independentEdition; }
+    bool isApplicationInactive() const { return applicationInactive; }
+    QString workingDirectory() const { return workDir; }
+
+    void setMainWidget(QWidget *widget);
+    QWidget *mainWidgetPointer() const { return mainWidget; }
+    QWidget *blendWidgetPointer() const { return blendWidget; }
+
+    static void registerStartupHook(StartupHook hook);
+    static void disableMessageOutput();
+
+    void setReminder(int interval, int kinds);
+    int reminderIntervalValue() const { return reminderInterval; }
+    int reminderKindValue() const { return reminderKind; }
+    void setAppPageName(const QString &name);
+    QString appPageName() const { return pageName; }
+
+    virtual QString storeUrl(const QString &url);
+
+signals:
+    void mouseButtonPress();
+    void applicationActivated();
+    void applicationDeactivated();
+    void applicationExposed();
+    void dockClicked();
+    void fileOpenRequest(QString strFile);
+
+private slots:
+    void slotCallRateReminderInternal();
+    void slotCallRateReminder();
+    void slotCallTellReminder();
+    void slotCallJoinReminder();
+    void slotImmediatelyRate();
+    void slotStartCount();
+
+public slots:
+    virtual void slotCheckUpdate();
+    virtual void slotShowMoreApps();
+    void slotRateApp();
+    void slotTellFriend();
+    void slotShareApp();
+    void slotJoin();
+    void slotContactUs();
+    void slotSupportPage();
+    void slotShowPrivacyPolicy();
+    void slotAbout();
+    void slotHelp();
+    void slotShowCssEditor();
+    void slotSetBlendMainWidget(bool on);
+
+protected:
+    bool event(QEvent *e) override;
+    bool notify(QObject *receiver, QEvent *e) override;
+
+    QSettings *settings = nullptr;
+    QString languageCode;
+    bool applicationInactive = false;
+    QString workDir;
+    QString workDirCopy;
+    int reminderInterval = 10;
+    int reminderDelay = 4000;
+    int reminderKind = 0;
+    QPointer<QWidget> mainWidget;
+    QPointer<QWidget> blendWidget;
+    QString resourceDir;
+    QString qtNoticeText;
+    bool firstStart = false;
+    QMap<QString, QString> storeProducts;
+    bool independentEdition = false;
+    QString pageName;
+
+private:
+    static QList<StartupHook> &startupHooks();
+};
+
+} // namespace QMWidgets

@@ -1,0 +1,7 @@
+#include "blenderwidget.h"
+
+namespace QMWidgets {
+
+BlenderWidget::BlenderWidget(QWidget *parent) : QLabel(parent) {}
+
+} // namespace QMWidgets

@@ -1,0 +1,221 @@
+#include "screencropper.h"
+
+#include "capturefile.h"
+#include "capturegeometry.h"
+#include "sharedfunctions.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStandardPaths>
+
+namespace QMWidgets {
+
+ScreenCropper::ScreenCropper(QWidget *parent) : QFrame(parent)
+{
+    closeAction = new QAction(QStringLiteral("Close"), this);
+    closeAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    closeAction->setShortcutContext(Qt::WindowShortcut);
+    addAction(closeAction);
+    connect(closeAction, &QAction::triggered, this, &ScreenCropper::slotClose);
+    connect(closeAction, &QAction::triggered, this, &ScreenCropper::escaped);
+}
+
+ScreenCropper::~ScreenCropper() = default;
+
+void ScreenCropper::setScreenPixmap(const QPixmap &pixmap)
+{
+    screenPixmap = pixmap;
+    backdropPixmap = screenPixmap;
+}
+
+void ScreenCropper::showCovering()
+{
+    // Without a window manager showFullScreen() keeps Qt's default size; give the window the
+    // screen's geometry itself so it covers the screen either way.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    showFullScreen();
+}
+
+void ScreenCropper::grabScreen()
+{
+    selecting = false;
+    screenPixmap = grabPrimaryScreen();
+    if (screenPixmap.isNull() || screenPixmap.width() < 1 || screenPixmap.height() < 1) {
+        failure = tr("The screen could not be captured.");
+        slotClose();
+        return;
+    }
+    showCovering();
+    raise();
+    activateWindow();
+    backdropPixmap = screenPixmap;
+    repaint();
+    setFocus(Qt::OtherFocusReason);
+    setCursor(Qt::CrossCursor);
+    QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+}
+
+void ScreenCropper::slotClose()
+{
+    QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    selecting = false;
+    showFullScreen();
+    hide();
+    emit closed();
+}
+
+void ScreenCropper::slotSave()
+{
+    const CaptureSaveResult result =
+        saveCapture(croppedPixmap.toImage(), saveDirectory, QDateTime::currentDateTime());
+    if (result.ok) {
+        savedPath = result.path;
+        if (revealAfterSave)
+            revealInFileBrowser(savedPath);
+    } else {
+        failure = tr("The capture could not be saved to %1:\n%2")
+                      .arg(QDir::toNativeSeparators(result.path), result.error);
+    }
+    emit saved();
+}
+
+void ScreenCropper::retranslate()
+{
+    const QString desktop =
+        QStandardPaths::standardLocations(QStandardPaths::DesktopLocation).value(0);
+    // Many homes have no Desktop folder; promising it would lose the capture.
+    if (QDir(saveDirectory).isReadable() && !desktop.isEmpty() && QDir(desktop).exists()) {
+        saveDirectory = desktop;
+        locationPhrase = tr("on Desktop");
+    } else {
+        saveDirectory = QStandardPaths::standardLocations(QStandardPaths::HomeLocation).value(0);
+        if (saveDirectory.isEmpty())
+            saveDirectory = QDir::homePath();
+        locationPhrase = tr("in Home Location");
+    }
+}
+
+QString ScreenCropper::instructionText() const
+{
+    return tr("Select the area you want to crop.\n") + tr("The image file will be saved ") +
+           locationPhrase + QStringLiteral("\n") +
+           tr("Hold [ALT] to go, after screenshot is done, to its location\n") +
+           tr("Press [A] to see about dialog\n") + tr("Press [ESC] to cancel this operation");
+}
+
+void ScreenCropper::mousePressEvent(QMouseEvent *e)
+{
+    const QPoint p = e->pos();
+    anchorPoint = p;
+    cursorPoint = p;
+    selecting = true;
+    QFrame::mousePressEvent(e);
+    repaint();
+}
+
+void ScreenCropper::mouseMoveEvent(QMouseEvent *e)
+{
+    QFrame::mouseMoveEvent(e);
+    cursorPoint = e->pos();
+    repaint();
+}
+
+void ScreenCropper::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->modifiers() & Qt::AltModifier)
+        revealAfterSave = true;
+    QFrame::mouseReleaseEvent(e);
+    const QRect rect =
+        cropRectangle(anchorPoint, cursorPoint, screenScaleFactor(), screenPixmap.size());
+    // QPixmap::copy() of an empty rectangle would return the whole screen.
+    croppedPixmap = rect.isEmpty() ? QPixmap() : screenPixmap.copy(rect);
+    croppedPixmap.setDevicePixelRatio(1.0);
+    slotClose();
+    emit done(croppedPixmap);
+    emit done();
+}
+
+void ScreenCropper::keyPressEvent(QKeyEvent *e)
+{
+    QFrame::keyPressEvent(e);
+    if (e->key() == Qt::Key_Return) {
+        revealAfterSave = true;
+    } else if (e->key() == Qt::Key_A) {
+        // By name, so the application object's slot is reached through its meta-object.
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, "slotAbout");
+    }
+}
+
+void ScreenCropper::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const int w = width();
+    const int h = height();
+
+    QPen framePen(QColor(255, 255, 255, 128), 7, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    painter.setPen(framePen);
+    painter.setBrush(QColor(0, 0, 0, 255));
+    painter.drawRect(QRect(QPoint(0, 0), QPoint(w, h)));
+    painter.drawPixmap(QRect(0, 0, w, h), backdropPixmap);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(0, 0), QPoint(w - 1, h - 1)));
+
+    if (selecting) {
+        painter.setPen(
+            QPen(QColor(210, 210, 210, 255), 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        painter.setBrush(QColor(10, 10, 80, 100));
+        painter.drawRect(QRect(anchorPoint, cursorPoint));
+        return;
+    }
+
+    QFont f = font();
+    f.setPixelSize(20);
+    painter.setFont(f);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(
+        QPen(QColor(200, 200, 200, 255), 4, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.setBrush(QColor(0, 0, 0, 180));
+    const QRect box = instructionBoxRect(size());
+    painter.drawRoundedRect(box, 5, 20, Qt::RelativeSize);
+    painter.drawText(box, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap,
+                     instructionText());
+}
+
+void ScreenCropper::resizeEvent(QResizeEvent *)
+{
+    backdropPixmap = screenPixmap;
+}
+
+void ScreenCropper::closeEvent(QCloseEvent *e)
+{
+    e->ignore();
+    // An outside close request (window manager, Alt+F4) cancels like Escape, so the process
+    // never lingers with no window.
+    if (isVisible())
+        closeAction->trigger();
+    else
+        hide();
+}
+
+void ScreenCropper::showEvent(QShowEvent *e)
+{
+    QFrame::showEvent(e);
+}
+
+void ScreenCropper::changeEvent(QEvent *e)
+{
+    QFrame::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange)
+        retranslate();
+}
+
+} // namespace QMWidgets

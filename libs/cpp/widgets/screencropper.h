@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QFrame>
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+
+class QAction;
+
+namespace QMWidgets {
+
+// The capture screen: shows a still of the screen full screen and lets the user drag out the
+// region to keep. Cropping happens on release; writing the file is slotSave().
+class ScreenCropper : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit ScreenCropper(QWidget *parent = nullptr);
+    ~ScreenCropper() override;
+
+    virtual void retranslate();
+
+    // The instruction text as it is painted.
+    QString instructionText() const;
+
+    QString saveDirectoryPath() const { return saveDirectory; }
+    QString locationText() const { return locationPhrase; }
+    QPixmap cropped() const { return croppedPixmap; }
+    QPixmap screenImage() const { return screenPixmap; }
+    bool isSelecting() const { return selecting; }
+    bool willReveal() const { return revealAfterSave; }
+    QPoint anchor() const { return anchorPoint; }
+    QPoint cursorPosition() const { return cursorPoint; }
+
+    // Where the last capture was written; empty when none was.
+    QString savedFilePath() const { return savedPath; }
+    // Why the capture could not be taken or written; empty on success and on cancel.
+    QString failureMessage() const { return failure; }
+
+    // Seam for tests and start-up: the still that grabScreen() would take.
+    void setScreenPixmap(const QPixmap &pixmap);
+
+signals:
+    void done();
+    void done(QPixmap pixmap);
+    void saved();
+    void closed();
+    void escaped();
+
+public slots:
+    virtual void grabScreen();
+
+private slots:
+    virtual void slotClose();
+    void slotSave();
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private:
+    void showCovering();
+
+    QPixmap screenPixmap;
+    bool selecting = false;
+    QPoint anchorPoint;
+    QPoint cursorPoint;
+    QString saveDirectory;
+    QString locationPhrase;
+    QPixmap croppedPixmap;
+    bool revealAfterSave = false;
+    QPixmap backdropPixmap;
+
+    QAction *closeAction = nullptr;
+    QString savedPath;
+    QString failure;
+};
+
+} // namespace QMWidgets
