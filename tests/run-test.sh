@@ -24,24 +24,17 @@ unset DBUS_SESSION_BUS_ADDRESS
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE=
 
 if [ "$mode" = x11 ]; then
-    # -noreset keeps the root window's picture when the last client leaves.
-    for n in $(seq 91 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 "${CLIPWISE_TEST_SCREEN:-1280x800x24}" -noreset -nolisten tcp \
-            >"$root/xvfb.log" 2>&1 &
-        xvfb_pid=$!
-        for _ in $(seq 1 100); do
-            [ -e "/tmp/.X11-unix/X$n" ] && break
-            sleep 0.05
-        done
-        if [ -e "/tmp/.X11-unix/X$n" ]; then
-            export DISPLAY=":$n"
-            break
-        fi
-        kill "$xvfb_pid" 2>/dev/null || true
-        xvfb_pid=
+    # -noreset keeps the root window's picture when the last client leaves; -displayfd lets
+    # the server pick a free display, so tests can run side by side.
+    Xvfb -displayfd 3 -screen 0 "${CLIPWISE_TEST_SCREEN:-1280x800x24}" -noreset -nolisten tcp \
+        3>"$root/display" >"$root/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 1 200); do
+        [ -s "$root/display" ] && break
+        sleep 0.05
     done
-    [ -n "$xvfb_pid" ] || { echo "run-test.sh: could not start Xvfb" >&2; exit 1; }
+    [ -s "$root/display" ] || { echo "run-test.sh: could not start Xvfb" >&2; cat "$root/xvfb.log" >&2; exit 1; }
+    export DISPLAY=":$(cat "$root/display")"
     export QT_QPA_PLATFORM=xcb
 else
     export QT_QPA_PLATFORM=offscreen

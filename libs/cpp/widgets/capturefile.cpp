@@ -7,6 +7,10 @@
 #include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -43,6 +47,46 @@ bool syncToDisk(QFile &file)
     return ::fdatasync(file.handle()) == 0;
 #else
     return true;
+#endif
+}
+
+enum class MoveResult { Moved, Taken, Failed };
+
+// Moves from to to unless to exists; the test and the move are one step, so a file another
+// process creates meanwhile is never replaced.
+MoveResult moveIntoPlace(const QString &from, const QString &to, QString *error)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray src = QFile::encodeName(from);
+    const QByteArray dst = QFile::encodeName(to);
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
+        return MoveResult::Moved;
+    if (errno == EEXIST)
+        return MoveResult::Taken;
+    if (errno != EINVAL && errno != ENOSYS) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return MoveResult::Failed;
+    }
+#endif
+    // File systems without an exclusive rename: a hard link fails on an existing name too.
+    if (::link(src.constData(), dst.constData()) == 0) {
+        ::unlink(src.constData());
+        return MoveResult::Moved;
+    }
+    if (errno == EEXIST)
+        return MoveResult::Taken;
+    *error = QString::fromLocal8Bit(std::strerror(errno));
+    return MoveResult::Failed;
+#else
+    // MoveFileEx without the replace flag refuses an existing target.
+    QFile file(from);
+    if (file.rename(to))
+        return MoveResult::Moved;
+    if (QFileInfo::exists(to))
+        return MoveResult::Taken;
+    *error = file.errorString();
+    return MoveResult::Failed;
 #endif
 }
 
@@ -84,19 +128,21 @@ CaptureSaveResult saveCapture(const QImage &image, const QString &directory, con
         return result;
     }
 
+    temp.close();
     for (int n = 0; n <= MaxCollisions; ++n) {
         const QString candidate = captureFileName(directory, when, n);
-        // The rename refuses an existing target atomically, so two processes finishing in the
-        // same second cannot overwrite each other.
-        if (temp.rename(candidate)) {
+        QString error;
+        switch (moveIntoPlace(temp.fileName(), candidate, &error)) {
+        case MoveResult::Moved:
             temp.setAutoRemove(false);
             result.ok = true;
             result.path = candidate;
             return result;
-        }
-        if (!QFileInfo::exists(candidate)) {
+        case MoveResult::Taken:
+            continue;
+        case MoveResult::Failed:
             result.path = candidate;
-            result.error = temp.errorString();
+            result.error = error;
             return result;
         }
     }
