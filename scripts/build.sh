@@ -1,0 +1,8 @@
+#!/bin/sh
+# build.sh [build folder]: configures and builds the program and its tests.
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$here/build}
+"$here/scripts/deps.sh"
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j "$(nproc)"

@@ -1,0 +1,23 @@
+#!/bin/sh
+# Installs what building, running and testing need on Debian 12. Does nothing when all is there.
+set -eu
+packages="build-essential cmake qtbase5-dev qttools5-dev-tools qttools5-dev libqt5svg5-dev
+    qttranslations5-l10n qtbase5-doc-html libxcb1-dev libxcb-shm0-dev libqt5x11extras5-dev
+    xvfb xauth xdotool x11-utils imagemagick dbus util-linux
+    fonts-dejavu-core fonts-noto-core fonts-noto-cjk"
+
+missing=
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=
+else
+    as_root=sudo
+fi
+echo "Installing:$missing"
+$as_root apt-get update -qq
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing
