@@ -1,5 +1,7 @@
 #include "independentapp.h"
+#include "mmessagebox.h"
 #include "screencropper.h"
+#include "stylesheet.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -12,6 +14,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("1.8"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.com"));
     app.setAppPageName(QString());
+    // Before the cropper exists, so every widget of the program is drawn through it.
+    app.setStyleSheet(defaultStyleSheet);
 
     auto *cropper = new ScreenCropper();
     cropper->retranslate();
@@ -29,8 +33,8 @@ int main(int argc, char *argv[])
     // Shown after the loop: the capture window is gone and the event loop has already been told
     // to quit when the failure is known, so a box raised earlier would close at once.
     if (!cropper->failureMessage().isEmpty()) {
-        QMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                              cropper->failureMessage());
+        MMessageBox::critical(nullptr, QCoreApplication::applicationName(),
+                              cropper->failureMessage(), QMessageBox::Ok);
         return 1;
     }
     return code;

@@ -1,6 +1,8 @@
 #include "app.h"
 
+#include "aboutdialog.h"
 #include "blenderwidget.h"
+#include "translationsmanager.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -58,7 +60,7 @@ App::App(int &argc, char **argv, const QString &organizationName, const QString 
 
     resourceDir = QCoreApplication::applicationDirPath() + QStringLiteral("/Resources/");
 
-    qtNoticeText = tr("This program uses Qt version %1.").arg(QLatin1String(qVersion()));
+    composeQtNotice();
 
     for (StartupHook hook : startupHooks())
         hook();
@@ -67,6 +69,23 @@ App::App(int &argc, char **argv, const QString &organizationName, const QString 
 }
 
 App::~App() = default;
+
+void App::composeQtNotice()
+{
+    // The legal page of the About dialog; "(more)" leads to the licence file shipped in the
+    // resource directory. The address is built by QUrl so that blanks and other characters of
+    // the installation path survive the round trip through the HTML.
+    const QString licenceLink =
+        QUrl::fromLocalFile(resourceDir + QStringLiteral("LICENSE.LGPL")).toString();
+    const QString qtSite = QStringLiteral("http://qt-project.org/");
+    qtNoticeText = tr("<H3>This Application Uses:</H3>") + QStringLiteral("Qt ") +
+                   QString::number(QT_VERSION_MAJOR) + QStringLiteral(" ") + tr("Toolkit") +
+                   QStringLiteral("<BR>") + tr("under LGPLv3") + QStringLiteral(" <a href=\"") +
+                   licenceLink.toHtmlEscaped() + QStringLiteral("\">") + tr("(more)") +
+                   QStringLiteral("</a><BR>") + tr("the Qt source code is available on") +
+                   QStringLiteral("<br><a href=\"") + qtSite + QStringLiteral("\">") + qtSite +
+                   QStringLiteral("</a><BR>");
+}
 
 App *App::instance()
 {
@@ -140,6 +159,9 @@ QString App::downloadsDirectory(bool create) const
 
 QString App::language()
 {
+    // The first call settles the language: the manager reads the setting and installs the
+    // catalogues before the caller uses the code.
+    TranslationsManager::instance();
     return languageCode;
 }
 
@@ -257,7 +279,13 @@ void App::slotJoin() {}
 void App::slotContactUs() {}
 void App::slotSupportPage() {}
 void App::slotShowPrivacyPolicy() {}
-void App::slotAbout() {}
+void App::slotAbout()
+{
+    // A local dialog per opening, so every opening starts on the info page.
+    auto *dialog = new AboutDialog(mainWidget);
+    dialog->exec();
+    delete dialog;
+}
 void App::slotHelp() {}
 void App::slotShowCssEditor() {}
 

@@ -46,6 +46,9 @@ public:
 
     QString resourceDirectory() const { return resourceDir; }
     QString qtNotice() const { return qtNoticeText; }
+    // Builds the Qt notice from its translated pieces; run again once the language is settled,
+    // since the constructor runs before any catalogue is installed.
+    void composeQtNotice();
     bool isIndependentEdition() const { return independentEdition; }
     bool isApplicationInactive() const { return applicationInactive; }
     QString workingDirectory() const { return workDir; }

@@ -22,6 +22,8 @@ namespace {
 // Enough for any burst of captures in one second; beyond it something else is wrong.
 constexpr int MaxCollisions = 10000;
 
+// The texts are shown by the capture screen, so they live in its translation context; each
+// call site marks its text with QT_TRANSLATE_NOOP so that lupdate files it there too.
 QString tr(const char *text)
 {
     return QCoreApplication::translate("QMWidgets::ScreenCropper", text);
@@ -107,7 +109,8 @@ CaptureSaveResult saveCapture(const QImage &image, const QString &directory, con
     result.path = captureFileName(directory, when);
 
     if (image.isNull() || image.width() < 1 || image.height() < 1) {
-        result.error = tr("The captured image is empty.");
+        result.error =
+            tr(QT_TRANSLATE_NOOP("QMWidgets::ScreenCropper", "The captured image is empty."));
         return result;
     }
 
@@ -146,7 +149,8 @@ CaptureSaveResult saveCapture(const QImage &image, const QString &directory, con
             return result;
         }
     }
-    result.error = tr("Too many captures with the same name.");
+    result.error =
+        tr(QT_TRANSLATE_NOOP("QMWidgets::ScreenCropper", "Too many captures with the same name."));
     return result;
 }
 
