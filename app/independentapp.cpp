@@ -1,6 +1,17 @@
 #include "independentapp.h"
 
+#include "appupdatedialog.h"
+#include "builddate.h"
+#include "downloader.h"
+#include "nativewebview.h"
+#include "serviceaddresses.h"
+#include "textscrambler.h"
+#include "updatecheck.h"
+#include "usagereport.h"
+
+#include <QPixmap>
 #include <QTimer>
+#include <QUrl>
 
 namespace QMWidgets {
 
@@ -10,24 +21,128 @@ IndependentApp::IndependentApp(int &argc, char **argv, const QString &organizati
 {
     independentEdition = true;
     disableMessageOutput();
+    // Hidden for the whole run; it only carries the usage report.
+    webView = new QMWebView::NativeWebView(nullptr);
     QTimer::singleShot(4000, this, &IndependentApp::slotDoWebMetrics);
-    if (setting(QStringLiteral("checkupdates"), true).toBool())
+    if (AppUpdateDialog::isCheckOnStart())
         QTimer::singleShot(2000, this, &IndependentApp::nop_cuos);
 }
 
-IndependentApp::~IndependentApp() = default;
+IndependentApp::~IndependentApp()
+{
+    webView->deleteLater();
+}
 
 QString IndependentApp::storeUrl(const QString &url)
 {
     return url;
 }
 
-void IndependentApp::slotCheckUpdate() {}
+void IndependentApp::slotCheckUpdate()
+{
+    const bool available = isUpdateAvailable();
+    if (!networkStopped)
+        showUpdateDialog(available);
+}
 
 void IndependentApp::slotShowMoreApps() {}
 
-void IndependentApp::slotDoWebMetrics() {}
+void IndependentApp::slotDoWebMetrics()
+{
+    const QString address = usageReportAddress(serviceAddresses().metricsHost, isFirstStart(),
+                                               QCoreApplication::applicationName());
+    webView->load(QUrl(address, QUrl::TolerantMode));
+}
 
-void IndependentApp::nop_cuos() {}
+void IndependentApp::nop_cuos()
+{
+    runStartupCheck(QDate::currentDate());
+}
+
+void IndependentApp::runStartupCheck(const QDate &today)
+{
+    const QString stampKey = QStringLiteral("Stamp5");
+    switch (judgeStamp(stampDate(setting(stampKey).toString()), today)) {
+    case StampVerdict::Missing:
+        setSetting(stampKey, scrambleText(plainStamp(today)));
+        return;
+    case StampVerdict::Resting:
+        return;
+    case StampVerdict::Due:
+        break;
+    }
+    // The stamp moves only once a newer build has really been offered, so a run that ends
+    // during the fetch or finds nothing asks again next time.
+    if (!isUpdateAvailable() || networkStopped)
+        return;
+    showUpdateDialog(true);
+    setSetting(stampKey, scrambleText(plainStamp(today)));
+}
+
+void IndependentApp::slotStopNetwork()
+{
+    networkStopped = true;
+    if (activeDownloader)
+        activeDownloader->slotAbort();
+}
+
+QString IndependentApp::windowsVersionCode() const
+{
+    return QMWidgets::windowsVersionCode(runningWindowsVersionValue());
+}
+
+QString IndependentApp::fetchBuildInfo(const QString &base)
+{
+    if (networkStopped)
+        return QString();
+    QMRequest::Downloader downloader;
+    downloader.setMaximumSize(buildInfoMaximumSize);
+    activeDownloader = &downloader;
+    const QString path = buildInfoPath(QCoreApplication::applicationName());
+    QTimer::singleShot(buildInfoTimeoutMs, &downloader, &QMRequest::Downloader::slotAbort);
+    const QByteArray bytes = downloader.get(base + path, {});
+    activeDownloader = nullptr;
+    // Ended by the application quitting: the run is over, ask nobody else.
+    if (downloader.wasInterrupted())
+        networkStopped = true;
+    return buildInfoText(bytes);
+}
+
+QString IndependentApp::buildInfo()
+{
+    const ServiceAddresses addresses = serviceAddresses();
+    const QString primary = fetchBuildInfo(addresses.primaryServiceBase);
+    if (!primary.isEmpty() || networkStopped)
+        return primary;
+    return fetchBuildInfo(addresses.fallbackServiceBase);
+}
+
+bool IndependentApp::isUpdateAvailable()
+{
+    const BuildInfo info = parseBuildInfo(buildInfo(), windowsVersionCode());
+    if (info.hasBuild)
+        setLatestAdvertisedBuild(info.build);
+    return offersNewerBuild(info, buildDate());
+}
+
+QString IndependentApp::updateDialogText(bool available, const QString &build)
+{
+    if (available)
+        return tr("<CENTER><H2>The newer version ") + build.toHtmlEscaped() + tr(" of ") +
+               QCoreApplication::applicationName().toHtmlEscaped() +
+               tr(" is available.<br>Get the newest version?</H2></CENTER>");
+    return tr("<CENTER><H2>You are using the latest version available.<br>Go to the app web "
+              "page anyway?</H2></CENTER>");
+}
+
+void IndependentApp::showUpdateDialog(bool available)
+{
+    ensureUpdatePictures();
+    AppUpdateDialog dialog(nullptr);
+    dialog.setText(updateDialogText(available, latestAdvertisedBuild()));
+    dialog.setPixmap(QPixmap(available ? QStringLiteral(":/update_available.png")
+                                       : QStringLiteral(":/update_not_available.png")));
+    dialog.exec();
+}
 
 } // namespace QMWidgets

@@ -1,0 +1,67 @@
+#include "downloadmanager.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+namespace QMRequest {
+
+DownloadManager::DownloadManager(QObject *parent) : QObject(parent)
+{
+    accessManager = new QNetworkAccessManager(this);
+    connect(accessManager, &QNetworkAccessManager::finished, this, &DownloadManager::slotFinished);
+}
+
+DownloadManager::~DownloadManager() = default;
+
+void DownloadManager::download(const QUrl &url)
+{
+    // No headers or attributes of our own: in particular no redirect policy, so redirects are
+    // reported as they come instead of being followed.
+    QNetworkRequest request(url);
+    reply = accessManager->get(request);
+    connect(reply, &QNetworkReply::downloadProgress, this, &DownloadManager::slotDownloadProgress);
+}
+
+void DownloadManager::slotAbort()
+{
+    QNetworkReply *current = reply;
+    if (!current)
+        return;
+    // abort() reports the finish (operation cancelled) at once, so slotFinished has run and
+    // error() has been emitted when it returns.
+    current->abort();
+    current->deleteLater();
+    if (reply == current)
+        reply = nullptr;
+}
+
+void DownloadManager::slotFinished(QNetworkReply *finishedReply)
+{
+    finishedReply->deleteLater();
+    // A reply left over from an earlier, abandoned fetch must not answer the current one.
+    if (finishedReply != reply)
+        return;
+    reply = nullptr;
+    if (finishedReply->error() == QNetworkReply::NoError) {
+        const QByteArray body = finishedReply->readAll();
+        if (exceedsLimit(body.size())) {
+            emit error();
+            return;
+        }
+        emit done(finishedReply->url(), body);
+    } else {
+        emit error();
+    }
+}
+
+void DownloadManager::slotDownloadProgress(qint64 received, qint64 total)
+{
+    emit downloadProgress(received, total);
+    // Stop reading as soon as the answer is known to be too long, so a broken or hostile
+    // server cannot make us buffer without end.
+    if (reply && sender() == reply && (exceedsLimit(received) || exceedsLimit(total)))
+        slotAbort();
+}
+
+} // namespace QMRequest
