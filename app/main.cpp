@@ -25,6 +25,8 @@ int main(int argc, char *argv[])
                      [cropper] { QMetaObject::invokeMethod(cropper, "slotSave"); });
     QObject::connect(cropper, &ScreenCropper::saved, cropper,
                      [cropper] { QMetaObject::invokeMethod(cropper, "slotClose"); });
+    // First, so a start-up update check waiting for the service gives up before the quit.
+    QObject::connect(cropper, &ScreenCropper::closed, &app, &IndependentApp::slotStopNetwork);
     QObject::connect(cropper, &ScreenCropper::closed, &app, &QCoreApplication::quit);
 
     app.setReminder(2, 1);
