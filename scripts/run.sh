@@ -29,14 +29,16 @@ display=":$(cat "$work/display")"
 export DISPLAY=$display
 
 echo "No display found: showing Clipwise on the virtual display $DISPLAY"
-convert -size 1280x800 plasma:fractal -blur 0x1 \
+convert -size 1280x800 plasma:fractal -blur 0x1 -font DejaVu-Sans \
     -gravity center -pointsize 64 -fill white -annotate +0-200 'Clipwise sample screen' \
     "$work/sample.png"
 "$here/build/tests/helpers/showpicture" "$work/sample.png" >"$work/picture.out" &
 helper_pid=$!
 for _ in $(seq 1 100); do grep -q ready "$work/picture.out" 2>/dev/null && break; sleep 0.05; done
 
-mkdir -p "$work/home/Desktop"
+mkdir -p "$work/home/Desktop" "$work/runtime"
+chmod 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
 HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share \
     XDG_CACHE_HOME=$work/home/.cache QT_QPA_PLATFORM=xcb "$clipwise" &
 app_pid=$!
