@@ -101,6 +101,8 @@ private slots:
     void saveDirectoryChoice_data();
     void saveDirectoryChoice();
     void failedSaveIsReportedAndLeavesNothing();
+    void failedGrabIsReportedAndShowsNothing_data();
+    void failedGrabIsReportedAndShowsNothing();
     void instructionTextHasItsSevenPieces();
     void paintsFrameSelectionAndBox();
 };
@@ -309,6 +311,29 @@ void TestScreenCropper::failedSaveIsReportedAndLeavesNothing()
     QVERIFY(w.cropper.savedFilePath().isEmpty());
     QVERIFY(w.cropper.failureMessage().contains(QDir::toNativeSeparators(desktopPath())));
     QVERIFY(!QFileInfo::exists(desktopPath()));
+}
+
+void TestScreenCropper::failedGrabIsReportedAndShowsNothing_data()
+{
+    QTest::addColumn<QPixmap>("grabbed");
+    QTest::newRow("null image") << QPixmap();
+    QTest::newRow("empty image") << QPixmap(0, 0);
+}
+
+void TestScreenCropper::failedGrabIsReportedAndShowsNothing()
+{
+    QFETCH(QPixmap, grabbed);
+    ScreenCropper cropper;
+    cropper.retranslate();
+    cropper.setScreenGrabber([grabbed] { return grabbed; });
+    QSignalSpy closed(&cropper, &ScreenCropper::closed);
+    QSignalSpy done(&cropper, qOverload<>(&ScreenCropper::done));
+    cropper.grabScreen();
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(done.count(), 0);
+    QVERIFY(!cropper.isVisible());
+    QVERIFY(!cropper.failureMessage().isEmpty());
+    QVERIFY(capturesOnDesktop().isEmpty());
 }
 
 void TestScreenCropper::instructionTextHasItsSevenPieces()

@@ -47,7 +47,7 @@ void ScreenCropper::showCovering()
 void ScreenCropper::grabScreen()
 {
     selecting = false;
-    screenPixmap = grabPrimaryScreen();
+    screenPixmap = screenGrabber ? screenGrabber() : grabPrimaryScreen();
     if (screenPixmap.isNull() || screenPixmap.width() < 1 || screenPixmap.height() < 1) {
         failure = tr("The screen could not be captured.");
         slotClose();

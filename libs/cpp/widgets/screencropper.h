@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <functional>
+
 class QAction;
 
 namespace QMWidgets {
@@ -40,6 +42,8 @@ public:
 
     // Seam for tests and start-up: the still that grabScreen() would take.
     void setScreenPixmap(const QPixmap &pixmap);
+    // Replaces how grabScreen() photographs the screen (tests simulate a failing grab).
+    void setScreenGrabber(std::function<QPixmap()> grabber) { screenGrabber = std::move(grabber); }
 
 signals:
     void done();
@@ -80,6 +84,7 @@ private:
     QPixmap backdropPixmap;
 
     QAction *closeAction = nullptr;
+    std::function<QPixmap()> screenGrabber;
     QString savedPath;
     QString failure;
 };
