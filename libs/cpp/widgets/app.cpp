@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "blenderwidget.h"
+#include "csseditor.h"
 #include "translationsmanager.h"
 
 #include <QDebug>
@@ -287,6 +288,11 @@ void App::slotAbout()
     delete dialog;
 }
 void App::slotHelp() {}
-void App::slotShowCssEditor() {}
+void App::slotShowCssEditor()
+{
+    // Every call makes a window of its own; it is hidden, not deleted, when closed.
+    auto *editor = new CssEditor(nullptr);
+    editor->show();
+}
 
 } // namespace QMWidgets
