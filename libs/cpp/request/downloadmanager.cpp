@@ -28,12 +28,16 @@ void DownloadManager::slotAbort()
     QNetworkReply *current = reply;
     if (!current)
         return;
-    // abort() reports the finish (operation cancelled) at once, so slotFinished has run and
-    // error() has been emitted when it returns.
+    // abort() reports the finish (operation cancelled) at once, so slotFinished has normally
+    // run and emitted error() when it returns.
     current->abort();
     current->deleteLater();
-    if (reply == current)
+    if (reply == current) {
+        // The reply had already finished and its report is still on its way (abort() does
+        // nothing then): end the fetch here; the late report is ignored as stale.
         reply = nullptr;
+        emit error();
+    }
 }
 
 void DownloadManager::slotFinished(QNetworkReply *finishedReply)
