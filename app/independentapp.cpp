@@ -3,6 +3,7 @@
 #include "appupdatedialog.h"
 #include "builddate.h"
 #include "downloader.h"
+#include "engagementlinks.h"
 #include "nativewebview.h"
 #include "serviceaddresses.h"
 #include "textscrambler.h"
@@ -45,7 +46,11 @@ void IndependentApp::slotCheckUpdate()
         showUpdateDialog(available);
 }
 
-void IndependentApp::slotShowMoreApps() {}
+void IndependentApp::slotShowMoreApps()
+{
+    // The web site is kept scrambled with the other service addresses.
+    openLink(moreAppsLink(serviceAddresses().webSite));
+}
 
 void IndependentApp::slotDoWebMetrics()
 {

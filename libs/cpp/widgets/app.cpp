@@ -3,6 +3,15 @@
 #include "aboutdialog.h"
 #include "blenderwidget.h"
 #include "csseditor.h"
+#include "engagementlinks.h"
+#include "helpdialog.h"
+#include "joindialog.h"
+#include "joinreminderdialog.h"
+#include "rateappstoredialog.h"
+#include "reminderschedule.h"
+#include "serviceaddresses.h"
+#include "telldialog.h"
+#include "tellreminderdialog.h"
 #include "translationsmanager.h"
 
 #include <QDebug>
@@ -12,6 +21,7 @@
 #include <QFileOpenEvent>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 namespace QMWidgets {
@@ -69,7 +79,11 @@ App::App(int &argc, char **argv, const QString &organizationName, const QString 
     storeProducts.insert(QStringLiteral("clipwise"), QStringLiteral("9NCLIPWISE18"));
 }
 
-App::~App() = default;
+App::~App()
+{
+    // The introduction window has no parent; it must not outlive the application object.
+    delete helpDialog;
+}
 
 void App::composeQtNotice()
 {
@@ -241,19 +255,41 @@ bool App::notify(QObject *receiver, QEvent *e)
 
 QString App::storeUrl(const QString &url)
 {
-    return url;
+    return storeProductLink(storeProducts, url);
+}
+
+bool App::isStoreEdition() const
+{
+    return isStoreEditionFor(independentEdition, resourceDir);
+}
+
+bool App::openLink(const QString &link)
+{
+    if (link.isEmpty())
+        return false;
+    return QDesktopServices::openUrl(QUrl(link, QUrl::TolerantMode));
 }
 
 void App::setReminder(int interval, int kinds)
 {
-    reminderInterval = qMax(1, interval);
-    reminderKind = kinds;
+    reminderKind = chooseReminderKind(kinds, isStoreEdition());
+    // Below 1 the due test would divide by zero; 1 prompts at every counted quit.
+    reminderInterval = sanitizedReminderInterval(interval);
+    // One check per quit, however often the reminder is armed.
+    disconnect(reminderConnection);
+    reminderConnection =
+        connect(this, &QCoreApplication::aboutToQuit, this, &App::slotCallRateReminderInternal);
 }
 
 void App::setAppPageName(const QString &name)
 {
-    language();
+    const QString code = language();
     pageName = name.isEmpty() ? QCoreApplication::applicationName().toLower() : name;
+    const QString page = productPageAddress(domainLabel(QCoreApplication::organizationDomain()),
+                                            sitePart(code, siteLanguages), pageName);
+    facebookShareLink = facebookShareLinkFor(page);
+    twitterShareLink = twitterShareLinkFor(page);
+    supportUrl = page;
 }
 
 void App::slotCheckUpdate()
@@ -266,20 +302,138 @@ void App::slotShowMoreApps()
     QDesktopServices::openUrl(QUrl(QStringLiteral("ms-windows-store://publisher/?name=Velmora")));
 }
 
-// Engagement, dialogs and the editor are filled in by their own classes.
-void App::slotCallRateReminderInternal() {}
-void App::slotCallRateReminder() {}
-void App::slotCallTellReminder() {}
-void App::slotCallJoinReminder() {}
-void App::slotImmediatelyRate() {}
+namespace {
+
+const QString autoReminderKey = QStringLiteral("AutoReminder");
+const QString autoReminderCountKey = QStringLiteral("AutoReminderCount");
+
+} // namespace
+
+void App::slotCallRateReminderInternal()
+{
+    if (!setting(autoReminderKey, true).toBool())
+        return;
+    bool readable = false;
+    int counter = setting(autoReminderCountKey, 1).toInt(&readable);
+    if (!readable)
+        counter = 1;
+    if (isReminderDue(counter, reminderInterval)) {
+        ReminderStateDialog *dialog = nullptr;
+        if (reminderKind == Rate)
+            dialog = new RateAppStoreDialog(mainWidget);
+        else if (reminderKind == Tell)
+            dialog = new TellReminderDialog(mainWidget);
+        else
+            dialog = new JoinReminderDialog(mainWidget);
+        dialog->exec();
+        const ReminderAnswer answer = reminderAnswer(dialog->state());
+        delete dialog;
+        if (answer.openRateLink)
+            slotRateApp();
+        if (answer.openContactMail)
+            slotContactUs();
+        if (answer.stopReminders)
+            setSetting(autoReminderKey, false);
+    }
+    setSetting(autoReminderCountKey, nextReminderCount(counter));
+}
+
+void App::scheduleReminderCheck(int kind)
+{
+    reminderKind = kind;
+    if (!reminderTimer) {
+        reminderTimer = new QTimer(this);
+        reminderTimer->setSingleShot(true);
+        connect(reminderTimer, &QTimer::timeout, this, &App::slotCallRateReminderInternal);
+    }
+    // A later request replaces a pending one, so two requests never stack two prompts.
+    reminderTimer->start(reminderDelay);
+}
+
+void App::slotCallRateReminder()
+{
+    scheduleReminderCheck(Rate);
+}
+
+void App::slotCallTellReminder()
+{
+    scheduleReminderCheck(Tell);
+}
+
+void App::slotCallJoinReminder()
+{
+    scheduleReminderCheck(Join);
+}
+
+void App::slotImmediatelyRate()
+{
+    auto *dialog = new RateAppStoreDialog(mainWidget);
+    dialog->exec();
+    const ReminderAnswer answer = reminderAnswer(dialog->state());
+    delete dialog;
+    if (answer.openRateLink)
+        slotRateApp();
+    if (answer.openContactMail)
+        slotContactUs();
+    if (answer.stopReminders)
+        setSetting(autoReminderKey, false);
+}
+
 void App::slotStartCount() {}
-void App::slotRateApp() {}
-void App::slotTellFriend() {}
-void App::slotShareApp() {}
-void App::slotJoin() {}
-void App::slotContactUs() {}
-void App::slotSupportPage() {}
-void App::slotShowPrivacyPolicy() {}
+
+void App::slotRateApp()
+{
+    const QString link = independentEdition
+                             ? independentRateLink(serviceAddresses().applicationWebServer,
+                                                   QCoreApplication::applicationName().toLower())
+                             : storeReviewLink(storeUrl(supportUrl));
+    qDebug() << QStringLiteral("!!!!") + link;
+    openLink(link);
+}
+
+void App::slotTellFriend()
+{
+    const QString appId = QCoreApplication::applicationName().toLower();
+    QString link = supportUrl;
+    if (link.isEmpty()) {
+        if (isStoreEdition())
+            link = storeUrl(appId).replace(QStringLiteral("macappstore"), QStringLiteral("https"));
+        else
+            link = serviceAddresses().webSite + QLatin1Char('/') + appId;
+    }
+    openLink(tellFriendMail(QCoreApplication::applicationName(), link));
+}
+
+void App::slotShareApp()
+{
+    auto *dialog = new TellDialog(activeWindow());
+    dialog->exec();
+    delete dialog;
+}
+
+void App::slotJoin()
+{
+    auto *dialog = new JoinDialog(activeWindow());
+    dialog->exec();
+    delete dialog;
+}
+
+void App::slotContactUs()
+{
+    openLink(contactMail(makerPages().contactEmail, QCoreApplication::applicationName(),
+                         QCoreApplication::applicationVersion(), osDescription(), language(),
+                         isStoreEdition()));
+}
+
+void App::slotSupportPage()
+{
+    openLink(supportUrl.isEmpty() ? serviceAddresses().webSite : supportUrl);
+}
+
+void App::slotShowPrivacyPolicy()
+{
+    openLink(privacyPolicyUrl);
+}
 void App::slotAbout()
 {
     // A local dialog per opening, so every opening starts on the info page.
@@ -287,7 +441,25 @@ void App::slotAbout()
     dialog->exec();
     delete dialog;
 }
-void App::slotHelp() {}
+HelpDialog *App::helpDialogPointer() const
+{
+    return helpDialog;
+}
+
+void App::slotHelp()
+{
+    if (!helpDialog) {
+        helpDialog = new HelpDialog(mainWidget);
+        for (const QString &slide : qAsConst(helpSlides))
+            helpDialog->addSlide(slide);
+        if (!helpVideoLink.isEmpty())
+            helpDialog->setVideoLink(helpVideoLink);
+    }
+    // Modeless and reused: closing only hides it.
+    helpDialog->raise();
+    helpDialog->activateWindow();
+    helpDialog->show();
+}
 void App::slotShowCssEditor()
 {
     // Every call makes a window of its own; it is hidden, not deleted, when closed.

@@ -4,12 +4,16 @@
 #include <QMap>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QWidget>
 
 class QSettings;
+class QTimer;
 
 namespace QMWidgets {
+
+class HelpDialog;
 
 // The application object every tool of the maker is built on: settings, paths, links and
 // services exposed as slots. Reached anywhere through App::instance().
@@ -68,6 +72,25 @@ public:
 
     virtual QString storeUrl(const QString &url);
 
+    // Engagement: share targets, product page, the edition and the quit-time reminder.
+    QString facebookShareLinkValue() const { return facebookShareLink; }
+    QString twitterShareLinkValue() const { return twitterShareLink; }
+    QString supportUrlValue() const { return supportUrl; }
+    void setSiteLanguages(const QStringList &codes) { siteLanguages = codes; }
+    void setPrivacyPolicyUrl(const QString &url) { privacyPolicyUrl = url; }
+    bool isStoreEdition() const;
+    int reminderDelayValue() const { return reminderDelay; }
+    QTimer *reminderTimerPointer() const { return reminderTimer; }
+    QMap<QString, QString> storeProductTable() const { return storeProducts; }
+    // Opens an address with the system's handler (tolerant parsing); an empty one opens
+    // nothing. The outcome is not reported to the user.
+    static bool openLink(const QString &link);
+
+    // Introduction dialog: the slides and the video link it is built with on first showing.
+    void setHelpSlides(const QStringList &slides) { helpSlides = slides; }
+    void setHelpVideoLink(const QString &link) { helpVideoLink = link; }
+    HelpDialog *helpDialogPointer() const;
+
 signals:
     void mouseButtonPress();
     void applicationActivated();
@@ -119,9 +142,21 @@ protected:
     QMap<QString, QString> storeProducts;
     bool independentEdition = false;
     QString pageName;
+    QString facebookShareLink;
+    QString twitterShareLink;
+    QString supportUrl;
+    QString privacyPolicyUrl;
+    QStringList siteLanguages;
+    QTimer *reminderTimer = nullptr;
+    QMetaObject::Connection reminderConnection;
+    QPointer<HelpDialog> helpDialog;
+    QStringList helpSlides;
+    QString helpVideoLink;
 
 private:
     static QList<StartupHook> &startupHooks();
+    // Runs the reminder check for that kind once, reminderDelay ms from now.
+    void scheduleReminderCheck(int kind);
 };
 
 } // namespace QMWidgets
