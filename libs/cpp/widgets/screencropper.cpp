@@ -2,6 +2,8 @@
 
 #include "capturefile.h"
 #include "capturegeometry.h"
+#include "screengrab.h"
+#include "selectionrepaint.h"
 #include "sharedfunctions.h"
 
 #include <QAction>
@@ -19,6 +21,8 @@ namespace QMWidgets {
 
 ScreenCropper::ScreenCropper(QWidget *parent) : QFrame(parent)
 {
+    // paintEvent covers every pixel with opaque paint, so erasing first is wasted work.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     closeAction = new QAction(QStringLiteral("Close"), this);
     closeAction->setShortcut(QKeySequence(Qt::Key_Escape));
     closeAction->setShortcutContext(Qt::WindowShortcut);
@@ -124,8 +128,13 @@ void ScreenCropper::mousePressEvent(QMouseEvent *e)
 void ScreenCropper::mouseMoveEvent(QMouseEvent *e)
 {
     QFrame::mouseMoveEvent(e);
+    const QPoint previous = cursorPoint;
     cursorPoint = e->pos();
-    repaint();
+    // Still painted at once, but only where the selection's outline or fill changes.
+    if (selecting)
+        repaint(selectionChangeRegion(anchorPoint, previous, cursorPoint));
+    else
+        repaint();
 }
 
 void ScreenCropper::mouseReleaseEvent(QMouseEvent *e)
@@ -135,9 +144,9 @@ void ScreenCropper::mouseReleaseEvent(QMouseEvent *e)
     QFrame::mouseReleaseEvent(e);
     const QRect rect =
         cropRectangle(anchorPoint, cursorPoint, screenScaleFactor(), screenPixmap.size());
-    // QPixmap::copy() of an empty rectangle would return the whole screen.
-    croppedPixmap = rect.isEmpty() ? QPixmap() : screenPixmap.copy(rect);
-    croppedPixmap.setDevicePixelRatio(1.0);
+    // QPixmap::copy() of an empty rectangle would return the whole screen. The region shares
+    // the still's pixels: a full-size copy would only double the memory at the moment of saving.
+    croppedPixmap = rect.isEmpty() ? QPixmap() : sharedRegion(screenPixmap, rect);
     slotClose();
     emit done(croppedPixmap);
     emit done();

@@ -1,5 +1,7 @@
 #include "sharedfunctions.h"
 
+#include "screengrab.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -50,13 +52,7 @@ bool showInFileManager(const QString &path)
 
 QPixmap grabPrimaryScreen()
 {
-    QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return QPixmap();
-    const QRect geometry = screen->geometry();
-    // QScreen takes widget pixels and returns device pixels with the ratio set, so the whole
-    // screen is grabbed at any scale factor.
-    return screen->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    return grabPrimaryScreen(GrabMethod::Automatic);
 }
 
 double screenScaleFactor()
