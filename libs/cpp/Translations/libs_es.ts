@@ -5,143 +5,163 @@
     <name>QMWidgets::AboutDialog</name>
     <message>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>versión %1</translation>
     </message>
     <message>
         <source>Build date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de compilación: %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Velmora. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 Velmora. Todos los derechos reservados.</translation>
     </message>
     <message>
         <source> Info</source>
-        <translation type="unfinished"></translation>
+        <translation> – Información</translation>
     </message>
     <message>
         <source>&amp;Legal Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos &amp;legales</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::App</name>
     <message>
         <source>&lt;H3&gt;This Application Uses:&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;Esta aplicación utiliza:&lt;/H3&gt;</translation>
     </message>
     <message>
         <source>Toolkit</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolkit</translation>
     </message>
     <message>
         <source>under LGPLv3</source>
-        <translation type="unfinished"></translation>
+        <translation>bajo la LGPLv3</translation>
     </message>
     <message>
         <source>(more)</source>
-        <translation type="unfinished"></translation>
+        <translation>(más)</translation>
     </message>
     <message>
         <source>the Qt source code is available on</source>
-        <translation type="unfinished"></translation>
+        <translation>el código fuente de Qt está disponible en</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::AppUpdateDialog</name>
     <message>
         <source> Updates Notification</source>
-        <translation type="unfinished"></translation>
+        <translation> – Actualizaciones</translation>
     </message>
     <message>
         <source>Check for updates on start</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones al iniciar</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssDoc</name>
     <message>
         <source>The data could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron escribir los datos.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar</translation>
     </message>
     <message>
         <source>The style sheet could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la hoja de estilos en %1.
+%2</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;SetInfo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información en sugerencias</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;plicar</translation>
     </message>
     <message>
         <source>S&amp;ave As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>CSS Style Editor</source>
+        <translation>Editor de estilos CSS</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::HelpDialog</name>
+    <message>
+        <source> Introduction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Always skip intro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Watch videos</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -149,18 +169,87 @@
     <name>QMWidgets::IndependentApp</name>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;The newer version </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;La versión más reciente </translation>
     </message>
     <message>
         <source> of </source>
-        <translation type="unfinished"></translation>
+        <translation> de </translation>
     </message>
     <message>
         <source> is available.&lt;br&gt;Get the newest version?&lt;/H2&gt;&lt;/CENTER&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> está disponible.&lt;br&gt;¿Obtener la versión más reciente?&lt;/H2&gt;&lt;/CENTER&gt;</translation>
     </message>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;You are using the latest version available.&lt;br&gt;Go to the app web page anyway?&lt;/H2&gt;&lt;/CENTER&gt;</source>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;Está usando la versión más reciente disponible.&lt;br&gt;¿Ir a la página web de la aplicación de todos modos?&lt;/H2&gt;&lt;/CENTER&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinDialog</name>
+    <message>
+        <source>Join us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinReminderDialog</name>
+    <message>
+        <source>Join Us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinWidget</name>
+    <message>
+        <source>Follow us and stay informed&lt;br&gt;about our</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   1. Important News&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   2. New APPs&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   3. APP Updates&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   and more...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on YouTube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on VKontakte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -168,38 +257,80 @@
     <name>QMWidgets::MMessageBox</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Anular</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar</translation>
     </message>
     <message>
         <source>YesAll</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí a todo</translation>
     </message>
     <message>
         <source>NoAll</source>
+        <translation>No a todo</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::RateAppStoreDialog</name>
+    <message>
+        <source>Rate &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rate It Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enjoying &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot; ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ReminderDialog</name>
+    <message>
+        <source>&amp;Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ask me again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -207,42 +338,87 @@
     <name>QMWidgets::ScreenCropper</name>
     <message>
         <source>The screen could not be captured.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo capturar la pantalla.</translation>
     </message>
     <message>
         <source>The capture could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la captura en %1:
+%2</translation>
     </message>
     <message>
         <source>on Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>en el Escritorio</translation>
     </message>
     <message>
         <source>in Home Location</source>
-        <translation type="unfinished"></translation>
+        <translation>en la carpeta personal</translation>
     </message>
     <message>
         <source>Select the area you want to crop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el área que desea recortar.
+</translation>
     </message>
     <message>
         <source>The image file will be saved </source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de imagen se guardará </translation>
     </message>
     <message>
         <source>Hold [ALT] to go, after screenshot is done, to its location
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga [ALT] para abrir la carpeta tras la captura
+</translation>
     </message>
     <message>
         <source>Press [A] to see about dialog
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse [A] para ver la información del programa
+</translation>
     </message>
     <message>
         <source>Press [ESC] to cancel this operation</source>
+        <translation>Pulse [ESC] para cancelar la operación</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellDialog</name>
+    <message>
+        <source>If you like the app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellReminderDialog</name>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellWidget</name>
+    <message>
+        <source>Share on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell a friend by e-mail</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,143 +5,163 @@
     <name>QMWidgets::AboutDialog</name>
     <message>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>version %1</translation>
     </message>
     <message>
         <source>Build date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de compilation : %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Velmora. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 Velmora. Tous droits réservés.</translation>
     </message>
     <message>
         <source> Info</source>
-        <translation type="unfinished"></translation>
+        <translation> – Informations</translation>
     </message>
     <message>
         <source>&amp;Legal Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mentions légales</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::App</name>
     <message>
         <source>&lt;H3&gt;This Application Uses:&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;Cette application utilise :&lt;/H3&gt;</translation>
     </message>
     <message>
         <source>Toolkit</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolkit</translation>
     </message>
     <message>
         <source>under LGPLv3</source>
-        <translation type="unfinished"></translation>
+        <translation>sous licence LGPLv3</translation>
     </message>
     <message>
         <source>(more)</source>
-        <translation type="unfinished"></translation>
+        <translation>(plus)</translation>
     </message>
     <message>
         <source>the Qt source code is available on</source>
-        <translation type="unfinished"></translation>
+        <translation>le code source de Qt est disponible sur</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::AppUpdateDialog</name>
     <message>
         <source> Updates Notification</source>
-        <translation type="unfinished"></translation>
+        <translation> – Mises à jour</translation>
     </message>
     <message>
         <source>Check for updates on start</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher les mises à jour au démarrage</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssDoc</name>
     <message>
         <source>The data could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données n&apos;ont pas pu être écrites.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>The style sheet could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La feuille de style n&apos;a pas pu être enregistrée dans %1.
+%2</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;SetInfo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infobulles d&apos;identification</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>S&amp;ave As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>CSS Style Editor</source>
+        <translation>Éditeur de styles CSS</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::HelpDialog</name>
+    <message>
+        <source> Introduction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Always skip intro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Watch videos</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -149,18 +169,87 @@
     <name>QMWidgets::IndependentApp</name>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;The newer version </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;La nouvelle version </translation>
     </message>
     <message>
         <source> of </source>
-        <translation type="unfinished"></translation>
+        <translation> de </translation>
     </message>
     <message>
         <source> is available.&lt;br&gt;Get the newest version?&lt;/H2&gt;&lt;/CENTER&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> est disponible.&lt;br&gt;Obtenir la dernière version ?&lt;/H2&gt;&lt;/CENTER&gt;</translation>
     </message>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;You are using the latest version available.&lt;br&gt;Go to the app web page anyway?&lt;/H2&gt;&lt;/CENTER&gt;</source>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;Vous utilisez la dernière version disponible.&lt;br&gt;Ouvrir quand même la page web de l&apos;application ?&lt;/H2&gt;&lt;/CENTER&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinDialog</name>
+    <message>
+        <source>Join us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinReminderDialog</name>
+    <message>
+        <source>Join Us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinWidget</name>
+    <message>
+        <source>Follow us and stay informed&lt;br&gt;about our</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   1. Important News&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   2. New APPs&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   3. APP Updates&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   and more...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on YouTube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on VKontakte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -168,38 +257,80 @@
     <name>QMWidgets::MMessageBox</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>YesAll</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui pour tout</translation>
     </message>
     <message>
         <source>NoAll</source>
+        <translation>Non pour tout</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::RateAppStoreDialog</name>
+    <message>
+        <source>Rate &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rate It Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enjoying &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot; ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ReminderDialog</name>
+    <message>
+        <source>&amp;Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ask me again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -207,42 +338,87 @@
     <name>QMWidgets::ScreenCropper</name>
     <message>
         <source>The screen could not be captured.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écran n&apos;a pas pu être capturé.</translation>
     </message>
     <message>
         <source>The capture could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La capture n&apos;a pas pu être enregistrée dans %1 :
+%2</translation>
     </message>
     <message>
         <source>on Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>sur le Bureau</translation>
     </message>
     <message>
         <source>in Home Location</source>
-        <translation type="unfinished"></translation>
+        <translation>dans le dossier personnel</translation>
     </message>
     <message>
         <source>Select the area you want to crop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez la zone à découper.
+</translation>
     </message>
     <message>
         <source>The image file will be saved </source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier image sera enregistré </translation>
     </message>
     <message>
         <source>Hold [ALT] to go, after screenshot is done, to its location
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenez [ALT] pour ouvrir le dossier après la capture
+</translation>
     </message>
     <message>
         <source>Press [A] to see about dialog
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur [A] pour afficher la fenêtre À propos
+</translation>
     </message>
     <message>
         <source>Press [ESC] to cancel this operation</source>
+        <translation>Appuyez sur [ESC] pour annuler l&apos;opération</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellDialog</name>
+    <message>
+        <source>If you like the app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellReminderDialog</name>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellWidget</name>
+    <message>
+        <source>Share on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell a friend by e-mail</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,143 +5,163 @@
     <name>QMWidgets::AboutDialog</name>
     <message>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>संस्करण %1</translation>
     </message>
     <message>
         <source>Build date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>बिल्ड तिथि: %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Velmora. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>कॉपीराइट © %1 Velmora. सर्वाधिकार सुरक्षित।</translation>
     </message>
     <message>
         <source> Info</source>
-        <translation type="unfinished"></translation>
+        <translation> जानकारी</translation>
     </message>
     <message>
         <source>&amp;Legal Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>कानूनी सूचनाएँ (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक है (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>वापस (&amp;B)</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::App</name>
     <message>
         <source>&lt;H3&gt;This Application Uses:&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;यह एप्लिकेशन उपयोग करता है:&lt;/H3&gt;</translation>
     </message>
     <message>
         <source>Toolkit</source>
-        <translation type="unfinished"></translation>
+        <translation>टूलकिट</translation>
     </message>
     <message>
         <source>under LGPLv3</source>
-        <translation type="unfinished"></translation>
+        <translation>LGPLv3 के अंतर्गत</translation>
     </message>
     <message>
         <source>(more)</source>
-        <translation type="unfinished"></translation>
+        <translation>(और)</translation>
     </message>
     <message>
         <source>the Qt source code is available on</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt का स्रोत कोड यहाँ उपलब्ध है</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::AppUpdateDialog</name>
     <message>
         <source> Updates Notification</source>
-        <translation type="unfinished"></translation>
+        <translation> अपडेट सूचना</translation>
     </message>
     <message>
         <source>Check for updates on start</source>
-        <translation type="unfinished"></translation>
+        <translation>शुरू होने पर अपडेट जाँचें</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>हाँ</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>नहीं</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssDoc</name>
     <message>
         <source>The data could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>डेटा लिखा नहीं जा सका।</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>सहेजना विफल रहा</translation>
     </message>
     <message>
         <source>The style sheet could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>स्टाइल शीट %1 में सहेजी नहीं जा सकी।
+%2</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>फ़ाइल (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>खोलें (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>सहेजें (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;SetInfo</source>
-        <translation type="unfinished"></translation>
+        <translation>जानकारी टूलटिप (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>लागू करें (&amp;A)</translation>
     </message>
     <message>
         <source>S&amp;ave As...</source>
-        <translation type="unfinished"></translation>
+        <translation>इस रूप में सहेजें (&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>सहायता (&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>परिचय (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>रीसेट करें (&amp;R)</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>कार्य</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>तैयार</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>परिचय</translation>
     </message>
     <message>
         <source>CSS Style Editor</source>
+        <translation>CSS स्टाइल संपादक</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::HelpDialog</name>
+    <message>
+        <source> Introduction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Always skip intro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Watch videos</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -149,18 +169,87 @@
     <name>QMWidgets::IndependentApp</name>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;The newer version </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;नया संस्करण </translation>
     </message>
     <message>
         <source> of </source>
-        <translation type="unfinished"></translation>
+        <translation> (</translation>
     </message>
     <message>
         <source> is available.&lt;br&gt;Get the newest version?&lt;/H2&gt;&lt;/CENTER&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>) उपलब्ध है।&lt;br&gt;क्या नवीनतम संस्करण प्राप्त करें?&lt;/H2&gt;&lt;/CENTER&gt;</translation>
     </message>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;You are using the latest version available.&lt;br&gt;Go to the app web page anyway?&lt;/H2&gt;&lt;/CENTER&gt;</source>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;आप उपलब्ध नवीनतम संस्करण का उपयोग कर रहे हैं।&lt;br&gt;फिर भी ऐप का वेब पेज खोलें?&lt;/H2&gt;&lt;/CENTER&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinDialog</name>
+    <message>
+        <source>Join us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinReminderDialog</name>
+    <message>
+        <source>Join Us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinWidget</name>
+    <message>
+        <source>Follow us and stay informed&lt;br&gt;about our</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   1. Important News&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   2. New APPs&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   3. APP Updates&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   and more...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on YouTube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on VKontakte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -168,38 +257,80 @@
     <name>QMWidgets::MMessageBox</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ठीक है</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>रद्द करें</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>नहीं</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>हाँ</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>निरस्त करें</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>पुनः प्रयास करें</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>अनदेखा करें</translation>
     </message>
     <message>
         <source>YesAll</source>
-        <translation type="unfinished"></translation>
+        <translation>सभी के लिए हाँ</translation>
     </message>
     <message>
         <source>NoAll</source>
+        <translation>सभी के लिए नहीं</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::RateAppStoreDialog</name>
+    <message>
+        <source>Rate &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rate It Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enjoying &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot; ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ReminderDialog</name>
+    <message>
+        <source>&amp;Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ask me again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -207,42 +338,87 @@
     <name>QMWidgets::ScreenCropper</name>
     <message>
         <source>The screen could not be captured.</source>
-        <translation type="unfinished"></translation>
+        <translation>स्क्रीन कैप्चर नहीं की जा सकी।</translation>
     </message>
     <message>
         <source>The capture could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>कैप्चर %1 में सहेजा नहीं जा सका:
+%2</translation>
     </message>
     <message>
         <source>on Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>डेस्कटॉप पर</translation>
     </message>
     <message>
         <source>in Home Location</source>
-        <translation type="unfinished"></translation>
+        <translation>होम फ़ोल्डर में</translation>
     </message>
     <message>
         <source>Select the area you want to crop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>वह क्षेत्र चुनें जिसे आप काटना चाहते हैं।
+</translation>
     </message>
     <message>
         <source>The image file will be saved </source>
-        <translation type="unfinished"></translation>
+        <translation>छवि फ़ाइल सहेजी जाएगी: </translation>
     </message>
     <message>
         <source>Hold [ALT] to go, after screenshot is done, to its location
 </source>
-        <translation type="unfinished"></translation>
+        <translation>स्क्रीनशॉट के बाद उसके स्थान पर जाने के लिए [ALT] दबाए रखें
+</translation>
     </message>
     <message>
         <source>Press [A] to see about dialog
 </source>
-        <translation type="unfinished"></translation>
+        <translation>परिचय संवाद देखने के लिए [A] दबाएँ
+</translation>
     </message>
     <message>
         <source>Press [ESC] to cancel this operation</source>
+        <translation>यह कार्य रद्द करने के लिए [ESC] दबाएँ</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellDialog</name>
+    <message>
+        <source>If you like the app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellReminderDialog</name>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellWidget</name>
+    <message>
+        <source>Share on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell a friend by e-mail</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

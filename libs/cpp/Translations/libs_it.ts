@@ -5,143 +5,163 @@
     <name>QMWidgets::AboutDialog</name>
     <message>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>versione %1</translation>
     </message>
     <message>
         <source>Build date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Data di compilazione: %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Velmora. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 Velmora. Tutti i diritti riservati.</translation>
     </message>
     <message>
         <source> Info</source>
-        <translation type="unfinished"></translation>
+        <translation> – Informazioni</translation>
     </message>
     <message>
         <source>&amp;Legal Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Note legali</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indietro</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::App</name>
     <message>
         <source>&lt;H3&gt;This Application Uses:&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;Questa applicazione utilizza:&lt;/H3&gt;</translation>
     </message>
     <message>
         <source>Toolkit</source>
-        <translation type="unfinished"></translation>
+        <translation>Toolkit</translation>
     </message>
     <message>
         <source>under LGPLv3</source>
-        <translation type="unfinished"></translation>
+        <translation>con licenza LGPLv3</translation>
     </message>
     <message>
         <source>(more)</source>
-        <translation type="unfinished"></translation>
+        <translation>(altro)</translation>
     </message>
     <message>
         <source>the Qt source code is available on</source>
-        <translation type="unfinished"></translation>
+        <translation>il codice sorgente di Qt è disponibile su</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::AppUpdateDialog</name>
     <message>
         <source> Updates Notification</source>
-        <translation type="unfinished"></translation>
+        <translation> – Aggiornamenti</translation>
     </message>
     <message>
         <source>Check for updates on start</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla gli aggiornamenti all&apos;avvio</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssDoc</name>
     <message>
         <source>The data could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere i dati.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvataggio non riuscito</translation>
     </message>
     <message>
         <source>The style sheet could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il foglio di stile in %1.
+%2</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>&amp;SetInfo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggerimenti informativi</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;pplica</translation>
     </message>
     <message>
         <source>S&amp;ave As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazioni</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>CSS Style Editor</source>
+        <translation>Editor di stili CSS</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::HelpDialog</name>
+    <message>
+        <source> Introduction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Always skip intro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Watch videos</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -149,18 +169,87 @@
     <name>QMWidgets::IndependentApp</name>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;The newer version </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;La nuova versione </translation>
     </message>
     <message>
         <source> of </source>
-        <translation type="unfinished"></translation>
+        <translation> di </translation>
     </message>
     <message>
         <source> is available.&lt;br&gt;Get the newest version?&lt;/H2&gt;&lt;/CENTER&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation> è disponibile.&lt;br&gt;Scaricare la versione più recente?&lt;/H2&gt;&lt;/CENTER&gt;</translation>
     </message>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;You are using the latest version available.&lt;br&gt;Go to the app web page anyway?&lt;/H2&gt;&lt;/CENTER&gt;</source>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;Stai usando la versione più recente disponibile.&lt;br&gt;Aprire comunque la pagina web dell&apos;app?&lt;/H2&gt;&lt;/CENTER&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinDialog</name>
+    <message>
+        <source>Join us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinReminderDialog</name>
+    <message>
+        <source>Join Us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinWidget</name>
+    <message>
+        <source>Follow us and stay informed&lt;br&gt;about our</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   1. Important News&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   2. New APPs&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   3. APP Updates&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   and more...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on YouTube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on VKontakte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -168,38 +257,80 @@
     <name>QMWidgets::MMessageBox</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrompi</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprova</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora</translation>
     </message>
     <message>
         <source>YesAll</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì a tutto</translation>
     </message>
     <message>
         <source>NoAll</source>
+        <translation>No a tutto</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::RateAppStoreDialog</name>
+    <message>
+        <source>Rate &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rate It Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enjoying &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot; ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ReminderDialog</name>
+    <message>
+        <source>&amp;Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ask me again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -207,42 +338,87 @@
     <name>QMWidgets::ScreenCropper</name>
     <message>
         <source>The screen could not be captured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile catturare lo schermo.</translation>
     </message>
     <message>
         <source>The capture could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la cattura in %1:
+%2</translation>
     </message>
     <message>
         <source>on Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>sul Desktop</translation>
     </message>
     <message>
         <source>in Home Location</source>
-        <translation type="unfinished"></translation>
+        <translation>nella cartella Home</translation>
     </message>
     <message>
         <source>Select the area you want to crop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;area da ritagliare.
+</translation>
     </message>
     <message>
         <source>The image file will be saved </source>
-        <translation type="unfinished"></translation>
+        <translation>Il file immagine verrà salvato </translation>
     </message>
     <message>
         <source>Hold [ALT] to go, after screenshot is done, to its location
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni [ALT] per aprire la cartella dopo la cattura
+</translation>
     </message>
     <message>
         <source>Press [A] to see about dialog
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Premi [A] per le informazioni sul programma
+</translation>
     </message>
     <message>
         <source>Press [ESC] to cancel this operation</source>
+        <translation>Premi [ESC] per annullare l&apos;operazione</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellDialog</name>
+    <message>
+        <source>If you like the app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellReminderDialog</name>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellWidget</name>
+    <message>
+        <source>Share on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell a friend by e-mail</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -5,143 +5,163 @@
     <name>QMWidgets::AboutDialog</name>
     <message>
         <source>version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1</translation>
     </message>
     <message>
         <source>Build date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ビルド日: %1</translation>
     </message>
     <message>
         <source>Copyright © %1 Velmora. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © %1 Velmora. 無断転載を禁じます。</translation>
     </message>
     <message>
         <source> Info</source>
-        <translation type="unfinished"></translation>
+        <translation> 情報</translation>
     </message>
     <message>
         <source>&amp;Legal Notices</source>
-        <translation type="unfinished"></translation>
+        <translation>法的通知(&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK(&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る(&amp;B)</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::App</name>
     <message>
         <source>&lt;H3&gt;This Application Uses:&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;このアプリケーションが使用しているもの:&lt;/H3&gt;</translation>
     </message>
     <message>
         <source>Toolkit</source>
-        <translation type="unfinished"></translation>
+        <translation>ツールキット</translation>
     </message>
     <message>
         <source>under LGPLv3</source>
-        <translation type="unfinished"></translation>
+        <translation>LGPLv3 ライセンス</translation>
     </message>
     <message>
         <source>(more)</source>
-        <translation type="unfinished"></translation>
+        <translation>(詳細)</translation>
     </message>
     <message>
         <source>the Qt source code is available on</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt のソースコードは次の場所で入手できます</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::AppUpdateDialog</name>
     <message>
         <source> Updates Notification</source>
-        <translation type="unfinished"></translation>
+        <translation> 更新のお知らせ</translation>
     </message>
     <message>
         <source>Check for updates on start</source>
-        <translation type="unfinished"></translation>
+        <translation>起動時に更新を確認する</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssDoc</name>
     <message>
         <source>The data could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>データを書き込めませんでした。</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>保存に失敗しました</translation>
     </message>
     <message>
         <source>The style sheet could not be saved to %1.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>スタイルシートを %1 に保存できませんでした。
+%2</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::CssEditor</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;SetInfo</source>
-        <translation type="unfinished"></translation>
+        <translation>情報ツールチップ(&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用(&amp;A)</translation>
     </message>
     <message>
         <source>S&amp;ave As...</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けて保存(&amp;A)...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット(&amp;R)</translation>
     </message>
     <message>
         <source>Operations</source>
-        <translation type="unfinished"></translation>
+        <translation>操作</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>準備完了</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <source>CSS Style Editor</source>
+        <translation>CSS スタイルエディター</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::HelpDialog</name>
+    <message>
+        <source> Introduction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Always skip intro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Watch videos</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -149,18 +169,87 @@
     <name>QMWidgets::IndependentApp</name>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;The newer version </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;新しいバージョン </translation>
     </message>
     <message>
         <source> of </source>
-        <translation type="unfinished"></translation>
+        <translation>（</translation>
     </message>
     <message>
         <source> is available.&lt;br&gt;Get the newest version?&lt;/H2&gt;&lt;/CENTER&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>）が利用可能です。&lt;br&gt;最新バージョンを入手しますか？&lt;/H2&gt;&lt;/CENTER&gt;</translation>
     </message>
     <message>
         <source>&lt;CENTER&gt;&lt;H2&gt;You are using the latest version available.&lt;br&gt;Go to the app web page anyway?&lt;/H2&gt;&lt;/CENTER&gt;</source>
+        <translation>&lt;CENTER&gt;&lt;H2&gt;最新バージョンをお使いです。&lt;br&gt;それでもアプリの Web ページを開きますか？&lt;/H2&gt;&lt;/CENTER&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinDialog</name>
+    <message>
+        <source>Join us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinReminderDialog</name>
+    <message>
+        <source>Join Us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::JoinWidget</name>
+    <message>
+        <source>Follow us and stay informed&lt;br&gt;about our</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   1. Important News&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   2. New APPs&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   3. APP Updates&lt;br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>   and more...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on YouTube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us on VKontakte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -168,38 +257,80 @@
     <name>QMWidgets::MMessageBox</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>中止</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>再試行</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>無視</translation>
     </message>
     <message>
         <source>YesAll</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてはい</translation>
     </message>
     <message>
         <source>NoAll</source>
+        <translation>すべていいえ</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::RateAppStoreDialog</name>
+    <message>
+        <source>Rate &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rate It Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enjoying &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot; ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ReminderDialog</name>
+    <message>
+        <source>&amp;Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t ask me again</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -207,42 +338,87 @@
     <name>QMWidgets::ScreenCropper</name>
     <message>
         <source>The screen could not be captured.</source>
-        <translation type="unfinished"></translation>
+        <translation>画面をキャプチャできませんでした。</translation>
     </message>
     <message>
         <source>The capture could not be saved to %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>キャプチャを %1 に保存できませんでした:
+%2</translation>
     </message>
     <message>
         <source>on Desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ</translation>
     </message>
     <message>
         <source>in Home Location</source>
-        <translation type="unfinished"></translation>
+        <translation>ホームフォルダー</translation>
     </message>
     <message>
         <source>Select the area you want to crop.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>切り取る範囲を選択してください。
+</translation>
     </message>
     <message>
         <source>The image file will be saved </source>
-        <translation type="unfinished"></translation>
+        <translation>画像ファイルの保存先: </translation>
     </message>
     <message>
         <source>Hold [ALT] to go, after screenshot is done, to its location
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[ALT] を押したままにすると、撮影後に保存先を開きます
+</translation>
     </message>
     <message>
         <source>Press [A] to see about dialog
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[A] を押すとバージョン情報を表示します
+</translation>
     </message>
     <message>
         <source>Press [ESC] to cancel this operation</source>
+        <translation>[ESC] を押すと操作をキャンセルします</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellDialog</name>
+    <message>
+        <source>If you like the app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellReminderDialog</name>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::TellWidget</name>
+    <message>
+        <source>Share on Facebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share on Twitter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell a friend by e-mail</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
