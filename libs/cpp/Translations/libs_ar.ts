@@ -150,19 +150,19 @@
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation> – مقدمة</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>&amp;Always skip intro</source>
-        <translation type="unfinished"></translation>
+        <translation>ت&amp;خطي المقدمة دائمًا</translation>
     </message>
     <message>
         <source>&amp;Watch videos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;مشاهدة الفيديوهات</translation>
     </message>
 </context>
 <context>
@@ -188,69 +188,69 @@
     <name>QMWidgets::JoinDialog</name>
     <message>
         <source>Join us</source>
-        <translation type="unfinished"></translation>
+        <translation>انضم إلينا</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinReminderDialog</name>
     <message>
         <source>Join Us</source>
-        <translation type="unfinished"></translation>
+        <translation>انضم إلينا</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinWidget</name>
     <message>
         <source>Follow us and stay informed&lt;br&gt;about our</source>
-        <translation type="unfinished"></translation>
+        <translation>تابعنا لتبقى على اطلاع&lt;br&gt;على</translation>
     </message>
     <message>
         <source>   1. Important News&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   1. الأخبار المهمة&lt;br&gt;</translation>
     </message>
     <message>
         <source>   2. New APPs&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   2. التطبيقات الجديدة&lt;br&gt;</translation>
     </message>
     <message>
         <source>   3. APP Updates&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   3. تحديثات التطبيقات&lt;br&gt;</translation>
     </message>
     <message>
         <source>   and more...</source>
-        <translation type="unfinished"></translation>
+        <translation>   والمزيد...</translation>
     </message>
     <message>
         <source>Follow us on YouTube</source>
-        <translation type="unfinished"></translation>
+        <translation>تابعنا على يوتيوب</translation>
     </message>
     <message>
         <source>Follow us on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>تابعنا على فيسبوك</translation>
     </message>
     <message>
         <source>Follow us on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>تابعنا على تويتر</translation>
     </message>
     <message>
         <source>Follow us on VKontakte</source>
-        <translation type="unfinished"></translation>
+        <translation>تابعنا على فكونتاكتي</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات</translation>
     </message>
     <message>
         <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;سجّل إعجابك بـ Velmora على فيسبوك لتنضم إلينا!&lt;br&gt;شكرًا لك!&lt;/H3&gt;</translation>
     </message>
 </context>
 <context>
@@ -296,42 +296,42 @@
     <name>QMWidgets::RateAppStoreDialog</name>
     <message>
         <source>Rate &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>قيّم &quot;</translation>
     </message>
     <message>
         <source>&amp;Rate It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;قيّمه الآن</translation>
     </message>
     <message>
         <source>Enjoying &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>هل يعجبك &quot;</translation>
     </message>
     <message>
         <source>&quot; ?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;؟</translation>
     </message>
     <message>
         <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى تقييم التطبيق في App Store.&lt;br&gt;سيساعدنا ذلك على تحسين &lt;br&gt;ميزات التطبيق مستقبلًا.</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::ReminderDialog</name>
     <message>
         <source>&amp;Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;تقييم</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;بريد</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;لاحقًا</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;لا تسألني مجددًا</translation>
     </message>
 </context>
 <context>
@@ -385,41 +385,41 @@
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>
-        <translation type="unfinished"></translation>
+        <translation>إذا أعجبك التطبيق</translation>
     </message>
     <message>
         <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;فشاركه مع&lt;br&gt;أصدقائك.&lt;br&gt;شكرًا!</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellReminderDialog</name>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>مشاركة</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellWidget</name>
     <message>
         <source>Share on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>المشاركة على فيسبوك</translation>
     </message>
     <message>
         <source>Share on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>المشاركة على تويتر</translation>
     </message>
     <message>
         <source>Tell a friend by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>أخبر صديقًا عبر البريد الإلكتروني</translation>
     </message>
 </context>
 </TS>

@@ -150,19 +150,19 @@
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation> – Einführung</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>&amp;Always skip intro</source>
-        <translation type="unfinished"></translation>
+        <translation>Einführung &amp;immer überspringen</translation>
     </message>
     <message>
         <source>&amp;Watch videos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Videos ansehen</translation>
     </message>
 </context>
 <context>
@@ -188,69 +188,69 @@
     <name>QMWidgets::JoinDialog</name>
     <message>
         <source>Join us</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie uns</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinReminderDialog</name>
     <message>
         <source>Join Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie uns</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinWidget</name>
     <message>
         <source>Follow us and stay informed&lt;br&gt;about our</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie uns und bleiben Sie informiert&lt;br&gt;über unsere</translation>
     </message>
     <message>
         <source>   1. Important News&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   1. wichtige Neuigkeiten&lt;br&gt;</translation>
     </message>
     <message>
         <source>   2. New APPs&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   2. neue Apps&lt;br&gt;</translation>
     </message>
     <message>
         <source>   3. APP Updates&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   3. App-Updates&lt;br&gt;</translation>
     </message>
     <message>
         <source>   and more...</source>
-        <translation type="unfinished"></translation>
+        <translation>   und mehr ...</translation>
     </message>
     <message>
         <source>Follow us on YouTube</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie uns auf YouTube</translation>
     </message>
     <message>
         <source>Follow us on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie uns auf Facebook</translation>
     </message>
     <message>
         <source>Follow us on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie uns auf Twitter</translation>
     </message>
     <message>
         <source>Follow us on VKontakte</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgen Sie uns auf VKontakte</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;Klicken Sie bei Velmora auf Facebook auf „Gefällt mir“!&lt;br&gt;Vielen Dank!&lt;/H3&gt;</translation>
     </message>
 </context>
 <context>
@@ -296,42 +296,42 @@
     <name>QMWidgets::RateAppStoreDialog</name>
     <message>
         <source>Rate &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerten Sie &quot;</translation>
     </message>
     <message>
         <source>&amp;Rate It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt &amp;bewerten</translation>
     </message>
     <message>
         <source>Enjoying &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefällt Ihnen „</translation>
     </message>
     <message>
         <source>&quot; ?</source>
-        <translation type="unfinished"></translation>
+        <translation>“?</translation>
     </message>
     <message>
         <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte bewerten Sie die App im App Store.&lt;br&gt;Das hilft uns, die Funktionen &lt;br&gt;der App künftig zu verbessern.</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::ReminderDialog</name>
     <message>
         <source>&amp;Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bewerten</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Später</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht mehr fragen</translation>
     </message>
 </context>
 <context>
@@ -385,41 +385,41 @@
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Ihnen die App gefällt,</translation>
     </message>
     <message>
         <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;empfehlen Sie sie bitte&lt;br&gt;Ihren Freunden.&lt;br&gt;Danke!</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellReminderDialog</name>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellWidget</name>
     <message>
         <source>Share on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Facebook teilen</translation>
     </message>
     <message>
         <source>Share on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Twitter teilen</translation>
     </message>
     <message>
         <source>Tell a friend by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Per E-Mail weiterempfehlen</translation>
     </message>
 </context>
 </TS>

@@ -150,19 +150,19 @@
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation> – Introducción</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Always skip intro</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir &amp;siempre la introducción</translation>
     </message>
     <message>
         <source>&amp;Watch videos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver vídeos</translation>
     </message>
 </context>
 <context>
@@ -188,69 +188,69 @@
     <name>QMWidgets::JoinDialog</name>
     <message>
         <source>Join us</source>
-        <translation type="unfinished"></translation>
+        <translation>Únase a nosotros</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinReminderDialog</name>
     <message>
         <source>Join Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Únase a nosotros</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinWidget</name>
     <message>
         <source>Follow us and stay informed&lt;br&gt;about our</source>
-        <translation type="unfinished"></translation>
+        <translation>Síganos y manténgase informado&lt;br&gt;sobre nuestras</translation>
     </message>
     <message>
         <source>   1. Important News&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   1. noticias importantes&lt;br&gt;</translation>
     </message>
     <message>
         <source>   2. New APPs&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   2. nuevas aplicaciones&lt;br&gt;</translation>
     </message>
     <message>
         <source>   3. APP Updates&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   3. actualizaciones de aplicaciones&lt;br&gt;</translation>
     </message>
     <message>
         <source>   and more...</source>
-        <translation type="unfinished"></translation>
+        <translation>   y mucho más...</translation>
     </message>
     <message>
         <source>Follow us on YouTube</source>
-        <translation type="unfinished"></translation>
+        <translation>Síganos en YouTube</translation>
     </message>
     <message>
         <source>Follow us on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Síganos en Facebook</translation>
     </message>
     <message>
         <source>Follow us on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Síganos en Twitter</translation>
     </message>
     <message>
         <source>Follow us on VKontakte</source>
-        <translation type="unfinished"></translation>
+        <translation>Síganos en VKontakte</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;¡Dale «Me gusta» a Velmora en Facebook!&lt;br&gt;¡Gracias!&lt;/H3&gt;</translation>
     </message>
 </context>
 <context>
@@ -296,42 +296,42 @@
     <name>QMWidgets::RateAppStoreDialog</name>
     <message>
         <source>Rate &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore &quot;</translation>
     </message>
     <message>
         <source>&amp;Rate It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valorar ahora</translation>
     </message>
     <message>
         <source>Enjoying &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Le gusta &quot;</translation>
     </message>
     <message>
         <source>&quot; ?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;?</translation>
     </message>
     <message>
         <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore la aplicación en la App Store.&lt;br&gt;Nos ayudará a mejorar &lt;br&gt;sus funciones en el futuro.</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::ReminderDialog</name>
     <message>
         <source>&amp;Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valorar</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Correo</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más &amp;tarde</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No volver a preguntar</translation>
     </message>
 </context>
 <context>
@@ -385,41 +385,41 @@
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le gusta la aplicación,</translation>
     </message>
     <message>
         <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;compártala con&lt;br&gt;sus amigos.&lt;br&gt;¡Gracias!</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellReminderDialog</name>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellWidget</name>
     <message>
         <source>Share on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir en Facebook</translation>
     </message>
     <message>
         <source>Share on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartir en Twitter</translation>
     </message>
     <message>
         <source>Tell a friend by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomendar a un amigo por correo</translation>
     </message>
 </context>
 </TS>

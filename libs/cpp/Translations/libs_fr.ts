@@ -150,19 +150,19 @@
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation> – Présentation</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Always skip intro</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toujours ignorer la présentation</translation>
     </message>
     <message>
         <source>&amp;Watch videos</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regarder les vidéos</translation>
     </message>
 </context>
 <context>
@@ -188,69 +188,69 @@
     <name>QMWidgets::JoinDialog</name>
     <message>
         <source>Join us</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoignez-nous</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinReminderDialog</name>
     <message>
         <source>Join Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoignez-nous</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinWidget</name>
     <message>
         <source>Follow us and stay informed&lt;br&gt;about our</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez-nous et restez informé&lt;br&gt;de nos</translation>
     </message>
     <message>
         <source>   1. Important News&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   1. actualités importantes&lt;br&gt;</translation>
     </message>
     <message>
         <source>   2. New APPs&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   2. nouvelles applications&lt;br&gt;</translation>
     </message>
     <message>
         <source>   3. APP Updates&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   3. mises à jour des applications&lt;br&gt;</translation>
     </message>
     <message>
         <source>   and more...</source>
-        <translation type="unfinished"></translation>
+        <translation>   et plus encore...</translation>
     </message>
     <message>
         <source>Follow us on YouTube</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez-nous sur YouTube</translation>
     </message>
     <message>
         <source>Follow us on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez-nous sur Facebook</translation>
     </message>
     <message>
         <source>Follow us on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez-nous sur Twitter</translation>
     </message>
     <message>
         <source>Follow us on VKontakte</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivez-nous sur VKontakte</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;Cliquez sur « J&apos;aime » sur la page Facebook de Velmora !&lt;br&gt;Merci !&lt;/H3&gt;</translation>
     </message>
 </context>
 <context>
@@ -296,42 +296,42 @@
     <name>QMWidgets::RateAppStoreDialog</name>
     <message>
         <source>Rate &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Évaluez &quot;</translation>
     </message>
     <message>
         <source>&amp;Rate It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Évaluer maintenant</translation>
     </message>
     <message>
         <source>Enjoying &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous aimez « </translation>
     </message>
     <message>
         <source>&quot; ?</source>
-        <translation type="unfinished"></translation>
+        <translation> » ?</translation>
     </message>
     <message>
         <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci d&apos;évaluer l&apos;application sur l&apos;App Store.&lt;br&gt;Cela nous aidera à améliorer &lt;br&gt;ses fonctionnalités.</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::ReminderDialog</name>
     <message>
         <source>&amp;Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;valuer</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Courriel</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plus tard</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne plus me demander</translation>
     </message>
 </context>
 <context>
@@ -385,41 +385,41 @@
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous aimez l&apos;application,</translation>
     </message>
     <message>
         <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;partagez-la avec&lt;br&gt;vos amis.&lt;br&gt;Merci !</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellReminderDialog</name>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellWidget</name>
     <message>
         <source>Share on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager sur Facebook</translation>
     </message>
     <message>
         <source>Share on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Partager sur Twitter</translation>
     </message>
     <message>
         <source>Tell a friend by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommander par courriel</translation>
     </message>
 </context>
 </TS>

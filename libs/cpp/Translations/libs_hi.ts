@@ -150,19 +150,19 @@
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
-        <translation type="unfinished"></translation>
+        <translation> परिचय</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करें (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Always skip intro</source>
-        <translation type="unfinished"></translation>
+        <translation>परिचय हमेशा छोड़ें (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Watch videos</source>
-        <translation type="unfinished"></translation>
+        <translation>वीडियो देखें (&amp;W)</translation>
     </message>
 </context>
 <context>
@@ -188,69 +188,69 @@
     <name>QMWidgets::JoinDialog</name>
     <message>
         <source>Join us</source>
-        <translation type="unfinished"></translation>
+        <translation>हमसे जुड़ें</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करें (&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinReminderDialog</name>
     <message>
         <source>Join Us</source>
-        <translation type="unfinished"></translation>
+        <translation>हमसे जुड़ें</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करें (&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::JoinWidget</name>
     <message>
         <source>Follow us and stay informed&lt;br&gt;about our</source>
-        <translation type="unfinished"></translation>
+        <translation>हमें फ़ॉलो करें और जानकारी पाते रहें&lt;br&gt;हमारे</translation>
     </message>
     <message>
         <source>   1. Important News&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   1. महत्वपूर्ण समाचार&lt;br&gt;</translation>
     </message>
     <message>
         <source>   2. New APPs&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   2. नए ऐप्स&lt;br&gt;</translation>
     </message>
     <message>
         <source>   3. APP Updates&lt;br&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>   3. ऐप अपडेट&lt;br&gt;</translation>
     </message>
     <message>
         <source>   and more...</source>
-        <translation type="unfinished"></translation>
+        <translation>   और भी बहुत कुछ...</translation>
     </message>
     <message>
         <source>Follow us on YouTube</source>
-        <translation type="unfinished"></translation>
+        <translation>YouTube पर हमें फ़ॉलो करें</translation>
     </message>
     <message>
         <source>Follow us on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook पर हमें फ़ॉलो करें</translation>
     </message>
     <message>
         <source>Follow us on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter पर हमें फ़ॉलो करें</translation>
     </message>
     <message>
         <source>Follow us on VKontakte</source>
-        <translation type="unfinished"></translation>
+        <translation>VKontakte पर हमें फ़ॉलो करें</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>जानकारी</translation>
     </message>
     <message>
         <source>&lt;H3&gt;&quot;Like&quot; Velmora on Facebook to join us!&lt;br&gt;Thank you!&lt;/H3&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;H3&gt;हमसे जुड़ने के लिए Facebook पर Velmora को &quot;लाइक&quot; करें!&lt;br&gt;धन्यवाद!&lt;/H3&gt;</translation>
     </message>
 </context>
 <context>
@@ -296,42 +296,42 @@
     <name>QMWidgets::RateAppStoreDialog</name>
     <message>
         <source>Rate &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>रेट करें: &quot;</translation>
     </message>
     <message>
         <source>&amp;Rate It Now</source>
-        <translation type="unfinished"></translation>
+        <translation>अभी रेट करें (&amp;R)</translation>
     </message>
     <message>
         <source>Enjoying &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>क्या आपको &quot;</translation>
     </message>
     <message>
         <source>&quot; ?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot; पसंद आ रहा है?</translation>
     </message>
     <message>
         <source>Please rate the app on the App Store.&lt;br&gt;This will help us improve &lt;br&gt;the app&apos;s features in the future.</source>
-        <translation type="unfinished"></translation>
+        <translation>कृपया App Store पर ऐप को रेट करें।&lt;br&gt;इससे हमें भविष्य में &lt;br&gt;ऐप की सुविधाएँ बेहतर बनाने में मदद मिलेगी।</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::ReminderDialog</name>
     <message>
         <source>&amp;Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>रेट करें (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>मेल (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished"></translation>
+        <translation>बाद में (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Don&apos;t ask me again</source>
-        <translation type="unfinished"></translation>
+        <translation>फिर से न पूछें (&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -385,41 +385,41 @@
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>
-        <translation type="unfinished"></translation>
+        <translation>अगर आपको ऐप पसंद है,</translation>
     </message>
     <message>
         <source>&lt;br&gt;please share it with&lt;br&gt;your friends.&lt;br&gt;Thanks!</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;br&gt;तो कृपया इसे अपने&lt;br&gt;दोस्तों के साथ साझा करें।&lt;br&gt;धन्यवाद!</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करें (&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellReminderDialog</name>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>साझा करें</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>बंद करें (&amp;C)</translation>
     </message>
 </context>
 <context>
     <name>QMWidgets::TellWidget</name>
     <message>
         <source>Share on Facebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Facebook पर साझा करें</translation>
     </message>
     <message>
         <source>Share on Twitter</source>
-        <translation type="unfinished"></translation>
+        <translation>Twitter पर साझा करें</translation>
     </message>
     <message>
         <source>Tell a friend by e-mail</source>
-        <translation type="unfinished"></translation>
+        <translation>ई-मेल से मित्र को बताएँ</translation>
     </message>
 </context>
 </TS>
