@@ -75,11 +75,13 @@ private:
             QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
                 buffer->append(socket->readAll());
                 // Keep-alive clients may send several requests on one connection.
-                int end;
-                while ((end = buffer->indexOf("\r\n\r\n")) >= 0) {
-                    const QByteArray head = buffer->left(end);
-                    buffer->remove(0, end + 4);
-                    handle(socket, head);
+                int end = -1;
+                // Every answer closes its connection, so only the first request of one
+                // counts: a client that already sent another on it sends that one again.
+                if (!buffer->isEmpty() && (end = buffer->indexOf("\r\n\r\n")) >= 0 &&
+                    !socket->property("answered").toBool()) {
+                    socket->setProperty("answered", true);
+                    handle(socket, buffer->left(end));
                 }
             });
         }
