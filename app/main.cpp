@@ -1,6 +1,7 @@
 #include "independentapp.h"
 #include "mmessagebox.h"
 #include "screencropper.h"
+#include "screengrab.h"
 #include "stylesheet.h"
 
 #include <QMessageBox>
@@ -10,6 +11,10 @@ using namespace QMWidgets;
 
 int main(int argc, char *argv[])
 {
+    // Nothing here draws with OpenGL; loading the GL integration costs start-up time and tens of
+    // megabytes. Whoever sets the variable keeps their choice.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
     IndependentApp app(argc, argv, QStringLiteral("Velmora"), QStringLiteral("Clipwise"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.8"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.com"));
@@ -20,6 +25,8 @@ int main(int argc, char *argv[])
     auto *cropper = new ScreenCropper();
     cropper->retranslate();
     QTimer::singleShot(300, cropper, &ScreenCropper::grabScreen);
+    // While the loop waits for the grab: the shared segment, so the grab is only the copy.
+    QTimer::singleShot(0, cropper, [] { prepareScreenGrab(); });
 
     QObject::connect(cropper, qOverload<>(&ScreenCropper::done), cropper,
                      [cropper] { QMetaObject::invokeMethod(cropper, "slotSave"); });

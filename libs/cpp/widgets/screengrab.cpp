@@ -8,6 +8,7 @@
 #include <QX11Info>
 
 #include <cstdlib>
+#include <thread>
 #include <sys/ipc.h>
 #include <sys/shm.h>
 #include <xcb/shm.h>
@@ -46,7 +47,27 @@ struct Segment
     int stride = 0;
 };
 
-Segment prepared;
+// Fresh memory is slow to touch the first time, on both sides of the segment: each new page
+// costs a fault in the server as it writes and in this process as it reads. The prepared
+// segment is touched ahead of time, by a warm-up copy in the server and a thread here, while
+// the program waits for its grab timer.
+struct Prepared
+{
+    Segment segment;
+    std::thread toucher;
+    xcb_shm_get_image_cookie_t warmUp{0};
+    bool warming = false;
+
+    ~Prepared() { finishTouching(); }
+    void finishTouching()
+    {
+        if (toucher.joinable())
+            toucher.join();
+    }
+};
+
+Prepared preparedState;
+Segment &prepared = preparedState.segment;
 
 xcb_connection_t *connection()
 {
@@ -149,6 +170,11 @@ QPixmap sharedMemoryGrab()
         return QPixmap();
 
     Segment segment;
+    preparedState.finishTouching();
+    if (preparedState.warming) {
+        std::free(xcb_shm_get_image_reply(c, preparedState.warmUp, nullptr));
+        preparedState.warming = false;
+    }
     if (prepared.address && prepared.size == area.size()) {
         segment = prepared;
         prepared = Segment();
@@ -271,11 +297,29 @@ void prepareScreenGrab()
                            .size();
     if (size.isEmpty() || (prepared.address && prepared.size == size))
         return;
+    preparedState.finishTouching();
+    if (preparedState.warming) {
+        std::free(xcb_shm_get_image_reply(c, preparedState.warmUp, nullptr));
+        preparedState.warming = false;
+    }
     if (prepared.address) {
         xcb_shm_detach(c, prepared.id);
         release(prepared);
     }
-    createSegment(c, size, &prepared);
+    if (!createSegment(c, size, &prepared))
+        return;
+    // Not waited for here; the grab collects the reply. Its pixels are overwritten by the grab.
+    preparedState.warmUp = xcb_shm_get_image(c, root->root, 0, 0, size.width(), size.height(), ~0u,
+                                             XCB_IMAGE_FORMAT_Z_PIXMAP, prepared.id, 0);
+    preparedState.warming = true;
+    xcb_flush(c);
+    const auto *first = static_cast<const volatile char *>(prepared.address);
+    const size_t bytes = size_t(prepared.stride) * size_t(size.height());
+    preparedState.toucher = std::thread([first, bytes] {
+        // Reading one byte of every page maps it; the server may be writing meanwhile.
+        for (size_t i = 0; i < bytes; i += 4096)
+            (void)first[i];
+    });
 #endif
 }
 

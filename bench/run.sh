@@ -1,0 +1,94 @@
+#!/bin/sh
+# bench/run.sh [runs]: builds the release program and measures it next to Flameshot under Xvfb at
+# 1920x1080 and 3840x2160 with a desktop-like screen (bench/make-screen.sh). Medians of [runs]
+# runs (default 5) per size and tool; results in build-bench/results-<size>.txt and a table on
+# standard output.
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-5}
+build=${BENCH_BUILD:-$here/build-bench}
+
+"$here/scripts/deps.sh"
+need=
+for p in flameshot dbus libxcb-xtest0-dev; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || need="$need $p"
+done
+if [ -n "$need" ]; then
+    [ "$(id -u)" -eq 0 ] && as_root= || as_root=sudo
+    $as_root apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $need
+fi
+
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
+cmake --build "$build" -j 2 --target clipwise showpicture bench_session bench_grab >/dev/null
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/clipwise-bench.XXXXXX")
+xvfb=
+viewer=
+cleanup() {
+    [ -n "$viewer" ] && kill "$viewer" 2>/dev/null || true
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT INT TERM
+
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)]; else print "-" }'; }
+field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
+
+for size in 1920x1080 3840x2160; do
+    w=${size%x*} h=${size#*x}
+    "$here/bench/make-screen.sh" "$w" "$h" "$work/screen.png"
+    rm -f "$work/display"
+    # -noreset: the screen keeps its picture when a client leaves.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -noreset -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 1 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+    export DISPLAY=":$(cat "$work/display")"
+    "$build/tests/helpers/showpicture" "$work/screen.png" >"$work/viewer.out" &
+    viewer=$!
+    for _ in $(seq 1 200); do grep -q ready "$work/viewer.out" 2>/dev/null && break; sleep 0.05; done
+
+    out=$build/results-$size.txt
+    : >"$out"
+    "$build/bench/bench_grab" 9 2>/dev/null | sed 's/^/grab /' >>"$out"
+    for i in $(seq 1 "$runs"); do
+        for tool in clipwise flameshot; do
+            home=$work/home-$tool-$i
+            mkdir -p "$home/Desktop" "$home/.config/flameshot" "$home/run"
+            chmod 700 "$home/run"
+            printf '[General]\nshowHelp=false\nshowStartupLaunchMessage=false\ndisabledTrayIcon=true\nshowDesktopNotification=false\ncheckForUpdates=false\nshowSidePanelButton=false\n' \
+                >"$home/.config/flameshot/flameshot.ini"
+            if [ "$tool" = clipwise ]; then
+                set -- "$build/app/clipwise"
+            else
+                set -- flameshot gui -p "$home/Desktop" -s
+            fi
+            line=$(HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run \
+                dbus-run-session -- "$build/bench/bench_session" "$home/Desktop" "$@" 2>/dev/null || true)
+            echo "$tool $line" >>"$out"
+            rm -rf "$home"
+        done
+    done
+    kill "$viewer" "$xvfb" 2>/dev/null || true
+    wait "$viewer" "$xvfb" 2>/dev/null || true
+    viewer= xvfb=
+
+    g=$(grep '^grab ' "$out")
+    echo
+    echo "== $size, medians of $runs runs (selection $((w - 300))x$((h - 300))) =="
+    printf '%-34s %12s %12s %8s\n' measure Clipwise Flameshot ratio
+    for m in map_ms drag_cpu_ms save_ms rss_kb png_bytes; do
+        a=$(grep '^clipwise ' "$out" | field "$m" | median)
+        b=$(grep '^flameshot ' "$out" | field "$m" | median)
+        r=$(awk -v a="$a" -v b="$b" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }')
+        printf '%-34s %12s %12s %8s\n' "$m" "$a" "$b" "$r"
+        if [ "$m" = map_ms ]; then
+            a3=$(awk -v a="$a" 'BEGIN { printf "%.1f", a - 300 }')
+            printf '%-34s %12s %12s\n' "map_ms without the 300 ms timer" "$a3" "$b"
+        fi
+    done
+    printf '%-34s %12s %12s\n' "grab_ms (shared memory / toolkit)" "$(echo "$g" | field shm_ms)" \
+        "$(echo "$g" | field toolkit_ms)"
+    printf '%-34s %12s\n' "grab_ms, segment made at the grab" "$(echo "$g" | field shm_cold_ms)"
+done
