@@ -71,6 +71,8 @@ int main(int argc, char **argv)
     const QString sheet = styleSheetOfAtLeast(mebibyte);
     QTextStream out(stdout);
 
+    // No document layout here: a bare one, without a page to fill, lays the whole text out
+    // again after every coloured line and would swamp the highlighter's own cost.
     QTextDocument doc;
     doc.setPlainText(sheet);
     auto *highlighter = new QMWidgets::CssSyntaxHighlighter(&doc);
