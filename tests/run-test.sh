@@ -22,6 +22,9 @@ export XDG_CACHE_HOME="$root/cache"
 export XDG_RUNTIME_DIR="$root/runtime"
 unset DBUS_SESSION_BUS_ADDRESS
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE=
+# Every service address of the program points at this machine's closed discard port unless a
+# test names a server of its own on 127.0.0.1, so no test run ever reaches the internet.
+export CLIPWISE_TEST_SERVICES=loopback-only
 
 if [ "$mode" = x11 ]; then
     # -noreset keeps the root window's picture when the last client leaves; -displayfd lets
