@@ -202,22 +202,31 @@ void TestApp::firstStart_data()
 {
     // The flag is judged with the names Qt gives before the program sets its own: the
     // executable's base name and no organisation.
+    QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("existing");
     QTest::addColumn<bool>("first");
-    QTest::newRow("nothing exists") << QString() << true;
-    QTest::newRow("work folder of the executable's name") << "tst_app" << false;
-    QTest::newRow("pictures folder of the executable's name") << "Pictures/tst_app" << false;
+    QTest::newRow("nothing exists") << "tst_app" << QString() << true;
+    QTest::newRow("work folder of the executable's name") << "tst_app"
+                                                          << "tst_app" << false;
+    QTest::newRow("work folder of a previous run, differing only in case") << "clipwise"
+                                                                           << "Clipwise" << false;
+    QTest::newRow("work folder of another program") << "clipwise"
+                                                    << "Clipwisely" << true;
+    QTest::newRow("pictures folder of the executable's name") << "tst_app"
+                                                              << "Pictures/tst_app" << false;
     QTest::newRow("folder of the program's own name does not count")
+        << "tst_app"
         << "Documents/Velmora/Clipwise" << true;
 }
 
 void TestApp::firstStart()
 {
+    QFETCH(QString, executable);
     QFETCH(QString, existing);
     QFETCH(bool, first);
     // Leave no folder from an earlier App of this process behind.
     wipeHome();
-    QCoreApplication::setApplicationName(QStringLiteral("tst_app"));
+    QCoreApplication::setApplicationName(executable);
     QCoreApplication::setOrganizationName(QString());
     if (!existing.isEmpty()) {
         const QString path = QDir::homePath() + QLatin1Char('/') + existing;

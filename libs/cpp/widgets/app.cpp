@@ -1,5 +1,7 @@
 #include "app.h"
 
+#include <algorithm>
+
 #include "aboutdialog.h"
 #include "blenderwidget.h"
 #include "csseditor.h"
@@ -46,6 +48,38 @@ QString orgAppSuffix()
            QCoreApplication::applicationName() + QLatin1Char('/');
 }
 
+// Whether the path exists when letter case is not significant, as on the file systems the
+// first-start test was made for: there the executable's lower-case name finds the "Clipwise"
+// folder of a previous run; on a case-sensitive file system it would not, and every start would
+// count as the first.
+bool existsIgnoringCase(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo::exists(path))
+        return true;
+    const QStringList parts = QDir::cleanPath(QDir::fromNativeSeparators(path))
+                                  .split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString current = QDir::isAbsolutePath(path) ? QDir::rootPath() : QDir::currentPath();
+    for (const QString &part : parts) {
+        const QDir dir(current);
+        const QString exact = dir.filePath(part);
+        if (QFileInfo::exists(exact)) {
+            current = exact;
+            continue;
+        }
+        const QStringList entries =
+            dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const auto match = std::find_if(entries.cbegin(), entries.cend(), [&](const QString &e) {
+            return e.compare(part, Qt::CaseInsensitive) == 0;
+        });
+        if (match == entries.cend())
+            return false;
+        current = dir.filePath(*match);
+    }
+    return true;
+}
+
 void discardMessage(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 } // namespace
@@ -58,8 +92,7 @@ App::App(int &argc, char **argv, const QString &organizationName, const QString 
     const QStringList paths = {supportDirectory(),   dataDirectory(),   cachesDirectory(),
                                documentsDirectory(), workDirectory(),   picturesDirectory(),
                                musicDirectory(),     moviesDirectory(), downloadsDirectory()};
-    firstStart = std::none_of(paths.cbegin(), paths.cend(),
-                              [](const QString &p) { return QFileInfo::exists(p); });
+    firstStart = std::none_of(paths.cbegin(), paths.cend(), existsIgnoringCase);
 
     setOrganizationName(organizationName);
     setApplicationName(applicationName);
