@@ -1,4 +1,5 @@
 #include "aboutdialog.h"
+#include "standardbutton.h"
 
 #include "app.h"
 #include "builddate.h"
@@ -31,15 +32,6 @@ QString qtNoticeHtml()
     if (const App *app = App::instance())
         return app->qtNotice();
     return QString();
-}
-
-QPushButton *standardButton(const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QStringLiteral("PushButton"));
-    button->setFlat(true);
-    button->setMinimumHeight(32);
-    return button;
 }
 
 QHBoxLayout *centredRow(QWidget *widget)
@@ -104,9 +96,9 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     logoLabel->setLineWidth(5);
     logoLabel->setAutoFillBackground(true);
 
-    legalButton = standardButton(tr("&Legal Notices"), this);
+    legalButton = makeStandardPushButton(tr("&Legal Notices"), this);
     connect(legalButton, &QPushButton::clicked, this, &AboutDialog::slotLegalNoticesClicked);
-    QPushButton *okButton = standardButton(tr("&Ok"), this);
+    QPushButton *okButton = makeStandardPushButton(tr("&Ok"), this);
     connect(okButton, &QPushButton::clicked, this, &AboutDialog::slotOkClicked);
 
     infoLabel = new QLabel(this);

@@ -1,4 +1,5 @@
 #include "appupdatedialog.h"
+#include "standardbutton.h"
 
 #include "app.h"
 #include "serviceaddresses.h"
@@ -26,15 +27,6 @@ namespace {
 
 const QString checkUpdatesKey = QStringLiteral("checkupdates");
 
-QPushButton *standardButton(const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QStringLiteral("PushButton"));
-    button->setFlat(true);
-    button->setMinimumHeight(32);
-    return button;
-}
-
 } // namespace
 
 void ensureUpdatePictures()
@@ -56,8 +48,8 @@ AppUpdateDialog::AppUpdateDialog(QWidget *parent) : QDialog(parent)
     pictureLabel = new QLabel(this);
     pictureLabel->setAlignment(Qt::AlignHCenter);
 
-    yes = standardButton(tr("Yes"), this);
-    no = standardButton(tr("No"), this);
+    yes = makeStandardPushButton(tr("Yes"), this);
+    no = makeStandardPushButton(tr("No"), this);
     connect(yes, &QPushButton::clicked, this, &AppUpdateDialog::slotUpdate);
     connect(no, &QPushButton::clicked, this, &AppUpdateDialog::slotCancel);
     connect(checkOnStartBox, &QCheckBox::toggled, this, &AppUpdateDialog::slotSetChecked);

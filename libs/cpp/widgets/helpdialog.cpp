@@ -1,4 +1,5 @@
 #include "helpdialog.h"
+#include "standardbutton.h"
 
 #include "app.h"
 #include "engagementlinks.h"
@@ -16,15 +17,6 @@ namespace {
 
 const QString neverShowKey = QStringLiteral("NeverShowItAgain");
 
-QPushButton *standardButton(const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QStringLiteral("PushButton"));
-    button->setFlat(true);
-    button->setMinimumHeight(32);
-    return button;
-}
-
 bool neverShowItAgain()
 {
     const App *app = App::instance();
@@ -38,8 +30,8 @@ HelpDialog::HelpDialog(QWidget *parent, bool smallScreen) : QDialog(parent)
     setWindowTitle(QCoreApplication::applicationName() + tr(" Introduction"));
     setObjectName(QStringLiteral("Dialog"));
 
-    closeButton = standardButton(tr("&Close"), this);
-    skipButton = standardButton(tr("&Always skip intro"), this);
+    closeButton = makeStandardPushButton(tr("&Close"), this);
+    skipButton = makeStandardPushButton(tr("&Always skip intro"), this);
     videoButton = new QPushButton(tr("&Watch videos"), this);
     videoButton->setObjectName(QStringLiteral("VideoButton"));
     videoButton->setFlat(true);

@@ -1,4 +1,5 @@
 #include "mmessagebox.h"
+#include "standardbutton.h"
 
 #include "smallscreen.h"
 
@@ -54,10 +55,7 @@ MMessageBox::MMessageBox(int icon, const QString &title, const QString &text, in
     buttonRow->addStretch(1);
 
     const auto addButton = [this, buttonRow](const QString &label, void (MMessageBox::*slot)()) {
-        auto *button = new QPushButton(label, this);
-        button->setObjectName(QStringLiteral("PushButton"));
-        button->setFlat(true);
-        button->setMinimumHeight(32);
+        QPushButton *button = makeStandardPushButton(label, this);
         connect(button, &QPushButton::clicked, this, slot);
         buttonRow->addWidget(button);
     };

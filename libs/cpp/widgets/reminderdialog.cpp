@@ -1,4 +1,5 @@
 #include "reminderdialog.h"
+#include "standardbutton.h"
 
 #include "app.h"
 
@@ -10,15 +11,6 @@
 namespace QMWidgets {
 
 namespace {
-
-QPushButton *promptButton(const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QStringLiteral("PushButton"));
-    button->setFlat(true);
-    button->setMinimumHeight(32);
-    return button;
-}
 
 bool remindersWanted()
 {
@@ -33,10 +25,10 @@ ReminderDialog::ReminderDialog(QWidget *parent, bool smallScreen)
 {
     setObjectName(QStringLiteral("Dialog"));
 
-    rateButton = promptButton(tr("&Rate"), this);
-    mailButton = promptButton(tr("&Mail"), this);
-    laterButton = promptButton(tr("&Later"), this);
-    neverButton = promptButton(tr("&Don't ask me again"), this);
+    rateButton = makeStandardPushButton(tr("&Rate"), this);
+    mailButton = makeStandardPushButton(tr("&Mail"), this);
+    laterButton = makeStandardPushButton(tr("&Later"), this);
+    neverButton = makeStandardPushButton(tr("&Don't ask me again"), this);
     // Offered only while prompts are still wanted; a prompt shown on request may come after.
     neverButton->setVisible(remindersWanted());
 

@@ -1,4 +1,5 @@
 #include "sharedialoglayout.h"
+#include "standardbutton.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -17,10 +18,7 @@ QPushButton *addPanelAndCloseButton(QDialog *dialog, QBoxLayout *layout, QWidget
     panelRow->addWidget(panel);
     panelRow->addStretch(1);
 
-    auto *close = new QPushButton(closeText, dialog);
-    close->setObjectName(QStringLiteral("PushButton"));
-    close->setFlat(true);
-    close->setMinimumHeight(32);
+    QPushButton *close = makeStandardPushButton(closeText, dialog);
     QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::accept);
 
     QBoxLayout *buttonRow = smallScreen ? static_cast<QBoxLayout *>(new QVBoxLayout)
