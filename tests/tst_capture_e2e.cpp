@@ -1,5 +1,7 @@
 // The built program on a real X server: a known picture on the screen, the mouse and keyboard
 // driven by xdotool, the result checked on disk.
+#include "desktopdriver.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -11,6 +13,9 @@
 
 #include <unistd.h>
 
+using TestSupport::waitForWindow;
+using TestSupport::xdotool;
+
 namespace {
 
 struct RunResult
@@ -21,53 +26,6 @@ struct RunResult
     QStringList captures; // file names in the save folder
     bool sawFailureBox = false;
 };
-
-bool xdotool(const QStringList &args, int timeoutMs = 10000, QByteArray *out = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), args);
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return false;
-    }
-    if (out)
-        *out = p.readAllStandardOutput();
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// Waits until a visible window of the given WM class exists.
-bool waitForWindow(const QString &windowClass, int timeoutMs = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        QByteArray out;
-        if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                     QStringLiteral("--classname"), windowClass},
-                    2000, &out) &&
-            !out.trimmed().isEmpty())
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
-}
-
-bool waitForWindowNamed(const QString &name, int timeoutMs = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        QByteArray out;
-        if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                     QStringLiteral("--name"), name},
-                    2000, &out) &&
-            !out.trimmed().isEmpty())
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
-}
 
 int logicalOf(int native, qreal scale)
 {
@@ -179,9 +137,10 @@ RunResult TestCaptureEndToEnd::run(const QByteArray &scale, Desktop desktop,
     if (!program.waitForStarted())
         return result;
 
-    if (waitForWindow(QStringLiteral("clipwise"))) {
+    if (!waitForWindow(QStringLiteral("--classname"), QStringLiteral("clipwise")).isEmpty()) {
         drive();
-        if (expectFailureBox && waitForWindowNamed(QStringLiteral("^Clipwise$"))) {
+        if (expectFailureBox &&
+            !waitForWindow(QStringLiteral("--name"), QStringLiteral("^Clipwise$")).isEmpty()) {
             // The program is waiting for the person to read the message.
             result.sawFailureBox = true;
             xdotool({QStringLiteral("key"), QStringLiteral("Return")});

@@ -1,6 +1,8 @@
 // `cmake --install` into a temporary prefix, then one capture with the installed program on a
 // real X server: what a user gets from the package, started the way a menu or the Print key
 // starts it (through the command on the PATH).
+#include "desktopdriver.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -14,34 +16,7 @@ namespace {
 bool run(const QString &program, const QStringList &args, QByteArray *output = nullptr,
          int timeoutMs = 120000)
 {
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
-    if (!p.waitForFinished(timeoutMs)) {
-        p.kill();
-        p.waitForFinished();
-        return false;
-    }
-    if (output)
-        *output = p.readAll();
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-bool waitForWindow(const QString &windowClass)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 10000) {
-        QByteArray out;
-        if (run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                 QStringLiteral("--classname"), windowClass},
-                &out, 2000) &&
-            !out.trimmed().isEmpty())
-            return true;
-        QThread::msleep(50);
-    }
-    return false;
+    return TestSupport::runTool(program, args, output, timeoutMs, true);
 }
 
 const QString AppId = QStringLiteral("com.velmora.Clipwise");
@@ -174,7 +149,8 @@ void TestInstalled::installedProgramCaptures()
     // By name, as a menu entry or a key binding runs it.
     program.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("exec clipwise")});
     QVERIFY(program.waitForStarted());
-    QVERIFY(waitForWindow(QStringLiteral("clipwise")));
+    QVERIFY(!TestSupport::waitForWindow(QStringLiteral("--classname"), QStringLiteral("clipwise"))
+                 .isEmpty());
     QVERIFY(run(QStringLiteral("xdotool"),
                 {QStringLiteral("mousemove"), QStringLiteral("200"), QStringLiteral("100"),
                  QStringLiteral("mousedown"), QStringLiteral("1"), QStringLiteral("mousemove"),

@@ -1,6 +1,7 @@
 // The built program on a real X server with its service addresses pointed at a test server on
 // 127.0.0.1: a slow update service must not hold up the capture, and the usage report goes
 // out through the hidden web view.
+#include "desktopdriver.h"
 #include "helpers/testhttpserver.h"
 #include "textscrambler.h"
 #include "updatecheck.h"
@@ -12,23 +13,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using TestSupport::xdotool;
+
 namespace {
 
 const QByteArray infoPath = "/apps/buildsinfo/clipwise_win";
-
-bool xdotool(const QStringList &args, QByteArray *out = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), args);
-    if (!p.waitForFinished(10000)) {
-        p.kill();
-        p.waitForFinished();
-        return false;
-    }
-    if (out)
-        *out = p.readAllStandardOutput();
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
 
 bool visibleWindowNamed(const QString &name)
 {

@@ -1,5 +1,7 @@
 // The built program twice with the same fresh settings on a real X server: the first quit
 // shows nothing, the second shows the rate prompt once the capture is saved.
+#include "desktopdriver.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -8,39 +10,8 @@
 #include <QThread>
 #include <QtTest>
 
-namespace {
-
-bool xdotool(const QStringList &args, QByteArray *out = nullptr)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), args);
-    if (!p.waitForFinished(10000)) {
-        p.kill();
-        p.waitForFinished();
-        return false;
-    }
-    if (out)
-        *out = p.readAllStandardOutput();
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// The first visible window matching, or "" when none appears in time.
-QByteArray waitForWindow(const QString &option, const QString &pattern, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
-        QByteArray out;
-        if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), option, pattern},
-                    &out) &&
-            !out.trimmed().isEmpty())
-            return out.trimmed().split('\n').first();
-        QThread::msleep(50);
-    }
-    return QByteArray();
-}
-
-} // namespace
+using TestSupport::waitForWindow;
+using TestSupport::xdotool;
 
 class TestReminderEndToEnd final : public QObject
 {

@@ -1,0 +1,46 @@
+#include "desktopdriver.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+namespace TestSupport {
+
+bool runTool(const QString &program, const QStringList &args, QByteArray *output, int timeoutMs,
+             bool mergeChannels)
+{
+    QProcess p;
+    if (mergeChannels)
+        p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        return false;
+    }
+    if (output)
+        *output = mergeChannels ? p.readAll() : p.readAllStandardOutput();
+    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+bool xdotool(const QStringList &args, QByteArray *output, int timeoutMs)
+{
+    return runTool(QStringLiteral("xdotool"), args, output, timeoutMs);
+}
+
+QByteArray waitForWindow(const QString &option, const QString &pattern, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        QByteArray out;
+        if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), option, pattern},
+                    &out, 2000) &&
+            !out.trimmed().isEmpty())
+            return out.trimmed().split('\n').first();
+        QThread::msleep(50);
+    }
+    return QByteArray();
+}
+
+} // namespace TestSupport
