@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs what building, running and testing need on Debian 12. Does nothing when all is there.
 set -eu
-packages="build-essential cmake qtbase5-dev qttools5-dev-tools qttools5-dev libqt5svg5-dev
+packages="build-essential cmake pkg-config qtbase5-dev qttools5-dev-tools qttools5-dev libqt5svg5-dev
     qttranslations5-l10n qtbase5-doc-html libxcb1-dev libxcb-shm0-dev libxcb-xtest0-dev libqt5x11extras5-dev
     xvfb xauth xdotool x11-utils imagemagick dbus util-linux appstream
     fonts-dejavu-core fonts-noto-core fonts-noto-cjk"
