@@ -25,8 +25,9 @@ int main(int argc, char *argv[])
     auto *cropper = new ScreenCropper();
     cropper->retranslate();
     QTimer::singleShot(300, cropper, &ScreenCropper::grabScreen);
-    // While the loop waits for the grab: the shared segment, so the grab is only the copy.
-    QTimer::singleShot(0, cropper, [] { prepareScreenGrab(); });
+    // While the loop waits for the grab: the window, its backing store and the shared segment,
+    // so the grab is only the copy and showing is only the map.
+    QTimer::singleShot(0, cropper, [cropper] { cropper->prepareWindow(); });
 
     QObject::connect(cropper, qOverload<>(&ScreenCropper::done), cropper,
                      [cropper] { QMetaObject::invokeMethod(cropper, "slotSave"); });

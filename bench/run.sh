@@ -2,7 +2,10 @@
 # bench/run.sh [runs]: builds the release program and measures it next to Flameshot under Xvfb at
 # 1920x1080 and 3840x2160 with a desktop-like screen (bench/make-screen.sh). Medians of [runs]
 # runs (default 5) per size and tool; results in build-bench/results-<size>.txt and a table on
-# standard output.
+# standard output. For a quick look while working: BENCH_SIZES="1920x1080" (sizes to run) and
+# BENCH_TOOLS="clipwise" (leave Flameshot out), e.g. BENCH_SIZES=1920x1080 BENCH_TOOLS=clipwise
+# bench/run.sh 1. The program's service addresses point at this machine's closed discard port
+# (as in the tests), so its start-up update check and usage report run but never leave it.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
@@ -36,7 +39,7 @@ trap cleanup EXIT INT TERM
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)]; else print "-" }'; }
 field() { sed -n "s/.*$1=\([^ ]*\).*/\1/p"; }
 
-for size in 1920x1080 3840x2160; do
+for size in ${BENCH_SIZES:-1920x1080 3840x2160}; do
     w=${size%x*} h=${size#*x}
     "$here/bench/make-screen.sh" "$w" "$h" "$work/screen.png"
     rm -f "$work/display"
@@ -53,7 +56,7 @@ for size in 1920x1080 3840x2160; do
     : >"$out"
     "$build/bench/bench_grab" 9 2>/dev/null | sed 's/^/grab /' >>"$out"
     for i in $(seq 1 "$runs"); do
-        for tool in clipwise flameshot; do
+        for tool in ${BENCH_TOOLS:-clipwise flameshot}; do
             home=$work/home-$tool-$i
             mkdir -p "$home/Desktop" "$home/.config/flameshot" "$home/run"
             chmod 700 "$home/run"
@@ -65,7 +68,7 @@ for size in 1920x1080 3840x2160; do
                 set -- flameshot gui -p "$home/Desktop" -s
             fi
             line=$(HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/run \
-                dbus-run-session -- "$build/bench/bench_session" "$home/Desktop" "$@" 2>/dev/null || true)
+                CLIPWISE_TEST_SERVICES=loopback-only dbus-run-session -- "$build/bench/bench_session" "$home/Desktop" "$@" 2>/dev/null || true)
             echo "$tool $line" >>"$out"
             rm -rf "$home"
         done

@@ -7,6 +7,7 @@
 #include "sharedfunctions.h"
 
 #include <QAction>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
@@ -46,6 +47,39 @@ void ScreenCropper::showCovering()
     if (QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->geometry());
     showFullScreen();
+}
+
+void ScreenCropper::prepareWindow()
+{
+    if (isVisible())
+        return;
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    ensurePolished();
+    winId();
+    QBackingStore *store = backingStore();
+    if (!store)
+        return;
+    const QRect all = rect();
+    store->resize(size());
+    // Between the steps that wait for the display and the painting, which does not: the server
+    // prepares the grab's memory while this thread paints.
+    if (!screenGrabber)
+        prepareScreenGrab();
+    store->beginPaint(all);
+    QPaintDevice *device = store->paintDevice();
+    if (device && device->devType() == QInternal::Image) {
+        const auto *image = static_cast<const QImage *>(device);
+        // One call maps the whole buffer, where the paint below would fault page by page.
+        const quintptr page = 4096;
+        const quintptr first = quintptr(image->constBits()) & ~(page - 1);
+        const quintptr end = quintptr(image->constBits()) + quintptr(image->sizeInBytes());
+        prefaultForWriting(reinterpret_cast<void *>(first), size_t(end - first));
+    }
+    // Paints what the first frame draws around the still; the real paint covers it all again.
+    if (device)
+        render(device, QPoint(), QRegion(all), RenderFlags(DrawWindowBackground | DrawChildren));
+    store->endPaint();
 }
 
 void ScreenCropper::grabScreen()

@@ -45,6 +45,12 @@ public:
     // Replaces how grabScreen() photographs the screen (tests simulate a failing grab).
     void setScreenGrabber(std::function<QPixmap()> grabber) { screenGrabber = std::move(grabber); }
 
+    // Does ahead of grabScreen() what showing the window costs: the native window with the
+    // screen's geometry (created, not mapped, so the grab cannot see it), its backing store at
+    // full size with every page touched, and the instruction box's font; with the default
+    // grabber also prepareScreenGrab(). Does nothing once the window is shown.
+    void prepareWindow();
+
 signals:
     void done();
     void done(QPixmap pixmap);

@@ -4,13 +4,17 @@
 #include <QImage>
 #include <QScreen>
 
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#endif
+
 #ifdef CLIPWISE_XCB_SHM
 #include <QX11Info>
 
 #include <cstdlib>
-#include <thread>
 #include <sys/ipc.h>
 #include <sys/shm.h>
+#include <thread>
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
 #endif
@@ -249,6 +253,16 @@ QPixmap sharedRegion(const QPixmap &source, const QRect &rect)
     return QPixmap::fromImage(view);
 }
 
+void prefaultForWriting(void *address, size_t bytes)
+{
+#if defined(Q_OS_LINUX) && defined(MADV_POPULATE_WRITE)
+    ::madvise(address, bytes, MADV_POPULATE_WRITE);
+#else
+    Q_UNUSED(address);
+    Q_UNUSED(bytes);
+#endif
+}
+
 QRect primaryScreenNativeRect()
 {
     QScreen *screen = defaultScreen();
@@ -313,12 +327,15 @@ void prepareScreenGrab()
                                              XCB_IMAGE_FORMAT_Z_PIXMAP, prepared.id, 0);
     preparedState.warming = true;
     xcb_flush(c);
-    const auto *first = static_cast<const volatile char *>(prepared.address);
+    auto *first = static_cast<volatile char *>(prepared.address);
     const size_t bytes = size_t(prepared.stride) * size_t(size.height());
     preparedState.toucher = std::thread([first, bytes] {
-        // Reading one byte of every page maps it; the server may be writing meanwhile.
+        // One call maps every page, where a fault per page costs far more. The write of a byte
+        // per page then pays what the first store to fresh memory still costs. The server may
+        // be writing meanwhile; the grab overwrites every byte.
+        prefaultForWriting(const_cast<char *>(first), bytes);
         for (size_t i = 0; i < bytes; i += 4096)
-            (void)first[i];
+            first[i] = 0;
     });
 #endif
 }

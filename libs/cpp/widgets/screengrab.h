@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QRect>
 
+#include <cstddef>
+
 namespace QMWidgets {
 
 // How the default screen is photographed.
@@ -30,6 +32,10 @@ QPixmap grabPrimaryScreen(GrabMethod method);
 // instead of copying them; writing to the result detaches it as any implicitly shared pixmap
 // does. Its device-pixel ratio is 1.
 QPixmap sharedRegion(const QPixmap &source, const QRect &rect);
+
+// Maps the pages of [address, address + bytes) for writing in one go where the system offers it
+// (a fault per page is slow); address is page-aligned. Does nothing elsewhere.
+void prefaultForWriting(void *address, size_t bytes);
 
 // The area of the default screen in the display's own pixels.
 QRect primaryScreenNativeRect();
