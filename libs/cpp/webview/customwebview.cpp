@@ -7,10 +7,7 @@
 
 namespace QMWebView {
 
-CustomWebView::CustomWebView(QWidget *parent, Qt::WindowFlags flags) : QWidget(parent, flags)
-{
-    accessManager = new QNetworkAccessManager(this);
-}
+CustomWebView::CustomWebView(QWidget *parent, Qt::WindowFlags flags) : QWidget(parent, flags) {}
 
 CustomWebView::~CustomWebView()
 {
@@ -36,6 +33,10 @@ void CustomWebView::navigate(const QString &url)
                                                             QLatin1Char('/') +
                                                             QCoreApplication::applicationVersion());
 
+    // Made on first use: a network access manager loads the bearer plugins, which start threads
+    // and talk to the network daemons, and the view is created at every start but seldom used.
+    if (!accessManager)
+        accessManager = new QNetworkAccessManager(this);
     QNetworkReply *reply = accessManager->get(request);
     current = reply;
     // The page is never looked at; reading it as it comes keeps nothing in memory.
