@@ -342,6 +342,19 @@ const QString autoReminderCountKey = QStringLiteral("AutoReminderCount");
 
 } // namespace
 
+void App::askWithReminderDialog(ReminderStateDialog *dialog)
+{
+    dialog->exec();
+    const ReminderAnswer answer = reminderAnswer(dialog->state());
+    delete dialog;
+    if (answer.openRateLink)
+        slotRateApp();
+    if (answer.openContactMail)
+        slotContactUs();
+    if (answer.stopReminders)
+        setSetting(autoReminderKey, false);
+}
+
 void App::slotCallRateReminderInternal()
 {
     if (!setting(autoReminderKey, true).toBool())
@@ -358,15 +371,7 @@ void App::slotCallRateReminderInternal()
             dialog = new TellReminderDialog(mainWidget);
         else
             dialog = new JoinReminderDialog(mainWidget);
-        dialog->exec();
-        const ReminderAnswer answer = reminderAnswer(dialog->state());
-        delete dialog;
-        if (answer.openRateLink)
-            slotRateApp();
-        if (answer.openContactMail)
-            slotContactUs();
-        if (answer.stopReminders)
-            setSetting(autoReminderKey, false);
+        askWithReminderDialog(dialog);
     }
     setSetting(autoReminderCountKey, nextReminderCount(counter));
 }
@@ -400,16 +405,7 @@ void App::slotCallJoinReminder()
 
 void App::slotImmediatelyRate()
 {
-    auto *dialog = new RateAppStoreDialog(mainWidget);
-    dialog->exec();
-    const ReminderAnswer answer = reminderAnswer(dialog->state());
-    delete dialog;
-    if (answer.openRateLink)
-        slotRateApp();
-    if (answer.openContactMail)
-        slotContactUs();
-    if (answer.stopReminders)
-        setSetting(autoReminderKey, false);
+    askWithReminderDialog(new RateAppStoreDialog(mainWidget));
 }
 
 void App::slotStartCount() {}

@@ -13,6 +13,8 @@ class QTimer;
 
 namespace QMWidgets {
 
+class ReminderStateDialog;
+
 class HelpDialog;
 
 // The application object every tool of the maker is built on: settings, paths, links and
@@ -157,6 +159,8 @@ private:
     static QList<StartupHook> &startupHooks();
     // Runs the reminder check for that kind once, reminderDelay ms from now.
     void scheduleReminderCheck(int kind);
+    // Runs the prompt modally, deletes it and carries out the answer.
+    void askWithReminderDialog(ReminderStateDialog *dialog);
 };
 
 } // namespace QMWidgets
