@@ -1,0 +1,67 @@
+#include "testkit.h"
+
+#include "app.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+
+namespace TestSupport {
+
+namespace {
+int argcStore = 1;
+char arg0[] = "clipwise-test";
+char *argvStore[] = {arg0, nullptr};
+
+class IndependentTestApp final : public QMWidgets::App
+{
+public:
+    IndependentTestApp() : App(argcStore, argvStore, "Velmora", "Clipwise")
+    {
+        independentEdition = true;
+    }
+};
+} // namespace
+
+std::unique_ptr<QMWidgets::App> makeApp(bool independent)
+{
+    std::unique_ptr<QMWidgets::App> app;
+    if (independent)
+        app = std::make_unique<IndependentTestApp>();
+    else
+        app = std::make_unique<QMWidgets::App>(argcStore, argvStore, QStringLiteral("Velmora"),
+                                               QStringLiteral("Clipwise"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.8"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.com"));
+    app->setAppPageName(QString());
+    return app;
+}
+
+LinkRecorder::LinkRecorder(const QStringList &schemes) : schemes(schemes)
+{
+    for (const QString &scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, this, "open");
+}
+
+LinkRecorder::~LinkRecorder()
+{
+    for (const QString &scheme : schemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+ModalAnswerer::ModalAnswerer(std::function<void(QDialog *)> action) : act(std::move(action))
+{
+    connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+    timer.start(5);
+}
+
+void ModalAnswerer::poll()
+{
+    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    if (!dialog || dialog == last)
+        return;
+    last = dialog;
+    shown << QString::fromLatin1(dialog->metaObject()->className());
+    act(dialog);
+}
+
+} // namespace TestSupport

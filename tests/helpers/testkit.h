@@ -1,0 +1,66 @@
+#pragma once
+
+// Fixtures shared by the widget tests: an application object as the program makes it, a
+// recorder that takes the place of the system's URL handlers, and an answerer for modal dialogs.
+
+#include <QDialog>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+namespace QMWidgets {
+class App;
+}
+
+namespace TestSupport {
+
+// An App named as the program names it (organisation, version, domain, page links settled).
+// independent marks it as the direct-distribution edition without IndependentApp's start-up
+// network work.
+std::unique_ptr<QMWidgets::App> makeApp(bool independent = true);
+
+// Records every link handed to QDesktopServices::openUrl for the given schemes instead of
+// opening it, for as long as it lives.
+class LinkRecorder final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LinkRecorder(const QStringList &schemes = {"http", "https", "mailto", "file",
+                                                        "ms-windows-store"});
+    ~LinkRecorder() override;
+
+    QStringList links;
+
+public slots:
+    void open(const QUrl &url) { links << url.toString(); }
+
+private:
+    QStringList schemes;
+};
+
+// Polls for the topmost modal dialog and hands each new one to the action once, so a test can
+// answer a dialog that runs its own event loop.
+class ModalAnswerer final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ModalAnswerer(std::function<void(QDialog *)> action);
+
+    QStringList shown; // class names, in order of appearance
+
+private:
+    void poll();
+
+    std::function<void(QDialog *)> act;
+    QPointer<QDialog> last;
+    QTimer timer;
+};
+
+} // namespace TestSupport
