@@ -1,187 +1,264 @@
-// The blocking downloader and the hidden web view against an HTTP server on 127.0.0.1.
+// The blocking downloader, the hidden web view and the application object's update check
+// against an HTTP server on 127.0.0.1.
+#include "appupdatedialog.h"
 #include "customwebview.h"
 #include "downloader.h"
 #include "downloadmanager.h"
 #include "helpers/testhttpserver.h"
+#include "independentapp.h"
 #include "nativewebview.h"
 #include "nativewebviewinternal.h"
+#include "serviceaddresses.h"
+#include "testkit.h"
+#include "textscrambler.h"
+#include "updatecheck.h"
 #include "webviewinqt.h"
 
-#include <QNetworkProxy>
+#include <QCheckBox>
+#include <QLabel>
 #include <QtTest>
 
 using namespace QMRequest;
+using namespace QMWidgets;
 Q_DECLARE_METATYPE(TestHttpReply)
+
+namespace {
+const QByteArray info = "/apps/buildsinfo/clipwise_win";
+const QByteArray offer = "build:<b>9</b>;date:2099-01-01;windows:all";
+const QByteArray noOffer = "build:8;date:2000-01-01;windows:all";
+IndependentApp *app()
+{
+    return static_cast<IndependentApp *>(QCoreApplication::instance());
+}
+} // namespace
 
 class TestNetwork final : public QObject
 {
     Q_OBJECT
+    TestHttpServer server;
 
 private slots:
-    void initTestCase() { QVERIFY(server.listen()); }
-    void init() { server.targets.clear(), QNetworkProxy::setApplicationProxy({}); }
-    void fetch_data();
-    void fetch();
-    void percent_data();
-    void percent();
-    void abortEndsAStalledFetch();
-    void abortAfterTheReplyFinishedEndsTheFetch();
-    void getDuringAFetchAsksNothing();
-    void quitEndsTheFetchAndItsReplyStaysSilent();
-    void webView_data();
-    void webView();
+    void initTestCase()
+    {
+        QVERIFY(server.listen());
+        ServiceAddresses a;
+        a.primaryServiceBase = server.base() + "/p";
+        a.fallbackServiceBase = server.base().mid(7) + "/f";
+        a.metricsHost = a.webSite = a.applicationWebServer = unreachableTestAddress;
+        setServiceAddressesForTesting(a);
+    }
+    void init() { server.targets.clear(), server.routes.clear(); }
 
-private:
-    TestHttpServer server;
+    void fetch_data()
+    {
+        QTest::addColumn<TestHttpReply>("reply");
+        QTest::addColumn<QByteArray>("result");
+        const QByteArray limit(64 * 1024, 'x');
+        QTest::newRow("404 with a body") << TestHttpReply(404, "gone") << QByteArray();
+        QTest::newRow("redirect is not followed")
+            << TestHttpReply(301, "moved", 0, "body", true, "Location: /b\r\n")
+            << QByteArray("moved");
+        QTest::newRow("unannounced body at the limit") << TestHttpReply(200, limit, 0, "") << limit;
+        // The rest never comes: only the limit can end these.
+        QTest::newRow("announced length over the limit")
+            << TestHttpReply(200, "x", 0, "65537", false) << QByteArray();
+        QTest::newRow("unannounced body over the limit")
+            << TestHttpReply(200, limit + "x", 0, "", false) << QByteArray();
+    }
+    void fetch()
+    {
+        QFETCH(TestHttpReply, reply);
+        QFETCH(QByteArray, result);
+        server.routes.insert("/a", reply);
+        Downloader downloader;
+        downloader.setMaximumSize(64 * 1024);
+        bool aborted = false;
+        QTimer::singleShot(20000, &downloader, [&] { aborted = true, downloader.slotAbort(); });
+        QCOMPARE(downloader.get(server.base().mid(7) + "/a"), result); // without a scheme
+        QVERIFY(!aborted);
+        // Qt may repeat a request on a new connection; what matters is what was asked for.
+        QCOMPARE(QSet<QByteArray>(server.targets.begin(), server.targets.end()), {"/a"});
+    }
+
+    void prefix()
+    {
+        QCOMPARE(withHttpPrefix("x.test/a"), QString("http://x.test/a"));
+        QCOMPARE(withHttpPrefix("http://x.test/a"), QString("http://x.test/a"));
+        QCOMPARE(withHttpPrefix("HTTP://x.test/a"), QString("http://HTTP://x.test/a"));
+        QCOMPARE(withHttpPrefix("https://x.test/a"), QString("http://https://x.test/a"));
+    }
+
+    void percent_data()
+    {
+        QTest::addColumn<qint64>("received");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("truncated") << qint64(2) << qint64(3) << 66;
+        QTest::newRow("large sizes") << qint64(3000000000) << qint64(6000000000) << 50;
+        QTest::newRow("unknown size") << qint64(500) << qint64(-1) << 0;
+        QTest::newRow("empty body is complete") << qint64(0) << qint64(0) << 100;
+        QTest::newRow("more than announced") << qint64(12) << qint64(10) << 100;
+        QTest::newRow("far more than announced") << qint64(30000000) << qint64(1) << 100;
+    }
+    void percent()
+    {
+        QFETCH(qint64, received);
+        QFETCH(qint64, total);
+        QFETCH(int, percent);
+        QCOMPARE(percentReceived(received, total), percent);
+    }
+
+    void abortEndsAStalledFetch()
+    {
+        server.routes.insert("/late", {200, "late", 1000});
+        Downloader downloader;
+        QTimer::singleShot(2, &downloader, &Downloader::slotAbort);
+        QCOMPARE(downloader.get(server.base() + "/late"), QByteArray());
+        downloader.slotAbort(); // idle: nothing to do, and the next fetch is not spoilt
+        QCOMPARE(downloader.get(server.base() + "/late"), QByteArray("late"));
+        // A failure after a success gives nothing, not the earlier body.
+        QCOMPARE(downloader.get(server.base() + "/none"), QByteArray());
+    }
+
+    void abortAfterTheReplyFinished()
+    {
+        // A data: reply is finished at once but reports it later, from the event loop.
+        DownloadManager manager;
+        QSignalSpy done(&manager, &DownloadManager::done);
+        QSignalSpy error(&manager, &DownloadManager::error);
+        manager.download(QUrl("data:,late"));
+        manager.slotAbort();
+        QCOMPARE(error.count(), 1);
+        QTest::qWait(50);
+        QCOMPARE(done.count() + error.count(), 1);
+    }
+
+    void getDuringAFetchAsksNothing()
+    {
+        server.routes.insert("/held", {200, "first", 300});
+        Downloader d;
+        QByteArray inner = "not called";
+        QTimer::singleShot(50, &d, [&] { inner = d.get(server.base() + "/other"); });
+        QCOMPARE(d.get(server.base() + "/held"), QByteArray("first"));
+        QCOMPARE(inner, QByteArray());
+        QCOMPARE(server.count("/other"), 0);
+    }
+
+    void webView_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("arrived");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("page") << QByteArray("/?f=clipwise") << QByteArray("/") << true;
+        QTest::newRow("redirects are followed") << QByteArray("/r") << QByteArray("/") << true;
+        QTest::newRow("error page") << QByteArray("/none") << QByteArray("/none") << false;
+    }
+    void webView()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, arrived);
+        QFETCH(bool, ok);
+        server.routes.insert("/", {200, "<html>thanks</html>"});
+        server.routes.insert("/r", {302, "", 0, "body", true, "Location: /\r\n"});
+        QMWebView::NativeWebView view; // never shown
+        QSignalSpy started(&view, &QMWebView::NativeWebView::loadStarted);
+        QSignalSpy finished(view.internal()->frame()->browserControl(),
+                            &QMWebView::CustomWebView::navigationFinished);
+        view.load(QUrl(server.base() + path));
+        QCOMPARE(started.count(), 1);
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished[0][0].toUrl().path().toLatin1(), arrived);
+        QCOMPARE(finished[0][1].toBool(), ok);
+        QCOMPARE(server.targets.first(), path);
+    }
+
+    void whichBaseDecides_data()
+    {
+        QTest::addColumn<TestHttpReply>("primary");
+        QTest::addColumn<int>("fallbackAsked");
+        QTest::addColumn<bool>("available");
+        QTest::newRow("primary fails") << TestHttpReply(500, offer) << 1 << false;
+        QTest::newRow("primary empty") << TestHttpReply(200) << 1 << false;
+        QTest::newRow("primary says no") << TestHttpReply(200, noOffer) << 0 << false;
+        QTest::newRow("primary offers") << TestHttpReply(200, offer) << 0 << true;
+    }
+    void whichBaseDecides()
+    {
+        QFETCH(TestHttpReply, primary);
+        QFETCH(int, fallbackAsked);
+        QFETCH(bool, available);
+        server.routes.insert("/p" + info, primary);
+        server.routes.insert("/f" + info, {200, noOffer});
+        QCOMPARE(app()->isUpdateAvailable(), available);
+        QCOMPARE(server.count("/f" + info), fallbackAsked);
+        server.routes.insert("/f" + info, {200, offer}); // now the fallback decides
+        QCOMPARE(app()->isUpdateAvailable(), available || fallbackAsked);
+    }
+
+    void startupCheck_data()
+    {
+        QTest::addColumn<int>("age"); // days since the stamp; -1: none
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("offered"); // and the stamp moves to today
+        QTest::newRow("no stamp") << -1 << offer << false << false;
+        QTest::newRow("5 days") << 5 << offer << false << false;
+        QTest::newRow("6 days, nothing newer") << 6 << noOffer << true << false;
+        QTest::newRow("6 days, newer build") << 6 << offer << true << true;
+    }
+    void startupCheck()
+    {
+        QFETCH(int, age);
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, offered);
+        const QDate today(2031, 5, 20);
+        const QString stamp = age < 0 ? QString() : scrambleText(plainStamp(today.addDays(-age)));
+        app()->setSetting("Stamp5", stamp);
+        server.routes.insert("/p" + info, {200, answer});
+        QString shown;
+        TestSupport::ModalAnswerer answerer([&](QDialog *d) {
+            shown = static_cast<AppUpdateDialog *>(d)->messageLabel()->text(), d->reject();
+        });
+        app()->runStartupCheck(today);
+        QCOMPARE(server.count("/p" + info), int(asked));
+        QCOMPARE(!shown.isEmpty(), offered);
+        QCOMPARE(stampDate(app()->setting("Stamp5").toString()),
+                 age < 0 || offered ? today : today.addDays(-age));
+        // The advertised build is shown as text, never read as markup.
+        QCOMPARE(shown.contains("&lt;b&gt;9&lt;/b&gt;"), offered);
+    }
+
+    void untickingWritesTheSettingAtOnce()
+    {
+        AppUpdateDialog::setCheckOnStart(true);
+        AppUpdateDialog dialog;
+        dialog.checkBox()->click();
+        QVERIFY(!AppUpdateDialog::isCheckOnStart());
+    }
+
+    // Ends the run for the application object: keep it last.
+    void quittingDuringAStalledFetchAsksNoFallbackAndShowsNothing()
+    {
+        server.routes.insert("/p" + info, {200, offer, 60000});
+        server.routes.insert("/f" + info, {200, offer});
+        TestSupport::ModalAnswerer answerer([](QDialog *d) { d->reject(); });
+        QTimer::singleShot(300, app(), [] { QCoreApplication::exit(0); });
+        app()->slotCheckUpdate();
+        QVERIFY(app()->isNetworkStopped());
+        QTest::qWait(100);
+        QCOMPARE(server.count("/f" + info), 0);
+        QVERIFY(answerer.shown.isEmpty());
+    }
 };
 
-void TestNetwork::fetch_data()
+int main(int argc, char *argv[])
 {
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QByteArray>("target"); // as the proxy (the test server) sees it
-    QTest::addColumn<TestHttpReply>("reply");
-    QTest::addColumn<QByteArray>("result");
-    const QString a = "example.invalid/a";
-    const QByteArray t = "http://" + a.toLatin1();
-    const QByteArray limit(64 * 1024, 'x');
-    QTest::newRow("no scheme gets http") << a << t << TestHttpReply{200, "ok"} << QByteArray("ok");
-    QTest::newRow("http is kept") << "http://" + a << t << TestHttpReply{200, "ok"}
-                                  << QByteArray("ok");
-    QTest::newRow("HTTP is not the prefix")
-        << "HTTP://" + a << QByteArray("http://http/example.invalid/a") << TestHttpReply{200, "ok"}
-        << QByteArray("ok");
-    QTest::newRow("https is not the prefix")
-        << "https://" + a << QByteArray("http://https/example.invalid/a")
-        << TestHttpReply{200, "ok"} << QByteArray("ok");
-    QTest::newRow("404 with a body") << a << t << TestHttpReply{404, "gone"} << QByteArray();
-    QTest::newRow("redirect is not followed")
-        << a << t << TestHttpReply{301, "moved", 0, "body", true, "Location: /b\r\n"}
-        << QByteArray("moved");
-    QTest::newRow("body at the limit") << a << t << TestHttpReply{200, limit, 0, ""} << limit;
-    // The rest never comes: only the limit ends these fetches.
-    QTest::newRow("announced length over the limit")
-        << a << t << TestHttpReply{200, "x", 0, "65537", false} << QByteArray();
-    QTest::newRow("unannounced body over the limit")
-        << a << t << TestHttpReply{200, limit + "x", 0, "", false} << QByteArray();
+    // The tests drive the start-up check themselves.
+    QSettings("Velmora", "Clipwise").setValue("Clipwise/checkupdates", false);
+    IndependentApp app(argc, argv, "Velmora", "Clipwise");
+    TestNetwork test;
+    return QTest::qExec(&test, argc, argv);
 }
 
-void TestNetwork::fetch()
-{
-    QFETCH(QString, address);
-    QFETCH(QByteArray, target);
-    QFETCH(TestHttpReply, reply);
-    QFETCH(QByteArray, result);
-    QNetworkProxy::setApplicationProxy({QNetworkProxy::HttpProxy, "127.0.0.1", server.port()});
-    server.routes.insert(target, reply);
-    Downloader downloader;
-    downloader.setMaximumSize(64 * 1024);
-    bool aborted = false;
-    QTimer::singleShot(20000, &downloader, [&] { aborted = true, downloader.slotAbort(); });
-    QCOMPARE(downloader.get(address), result);
-    QVERIFY(!aborted);
-    QCOMPARE(server.targets, QList<QByteArray>{target});
-}
-
-void TestNetwork::percent_data()
-{
-    QTest::addColumn<qint64>("received");
-    QTest::addColumn<qint64>("total");
-    QTest::addColumn<int>("percent");
-    QTest::newRow("truncated") << qint64(2) << qint64(3) << 66;
-    QTest::newRow("large sizes") << qint64(3000000000) << qint64(6000000000) << 50;
-    QTest::newRow("unknown size") << qint64(500) << qint64(-1) << 0;
-    QTest::newRow("empty body is complete") << qint64(0) << qint64(0) << 100;
-    QTest::newRow("more than announced") << qint64(12) << qint64(10) << 100;
-    QTest::newRow("far more than announced") << qint64(30000000) << qint64(1) << 100;
-}
-
-void TestNetwork::percent()
-{
-    QFETCH(qint64, received);
-    QFETCH(qint64, total);
-    QFETCH(int, percent);
-    QCOMPARE(percentReceived(received, total), percent);
-}
-
-void TestNetwork::abortEndsAStalledFetch()
-{
-    server.routes.insert("/late", {200, "late", 1000});
-    Downloader downloader;
-    QTimer::singleShot(2, &downloader, &Downloader::slotAbort);
-    QCOMPARE(downloader.get(server.base() + "/late"), QByteArray());
-    downloader.slotAbort(); // idle: nothing to do, and the next fetch is not spoilt
-    QCOMPARE(downloader.get(server.base() + "/late"), QByteArray("late"));
-    // A failure after a success gives nothing, not the earlier body.
-    QCOMPARE(downloader.get(server.base() + "/none"), QByteArray());
-}
-
-void TestNetwork::abortAfterTheReplyFinishedEndsTheFetch()
-{
-    // A data: reply is finished at once but reports it later, from the event loop.
-    DownloadManager manager;
-    QSignalSpy done(&manager, &DownloadManager::done);
-    QSignalSpy error(&manager, &DownloadManager::error);
-    manager.download(QUrl("data:,late"));
-    manager.slotAbort();
-    QCOMPARE(error.count(), 1);
-    QVERIFY(!manager.isBusy());
-    QTest::qWait(50);
-    QCOMPARE(done.count() + error.count(), 1);
-}
-
-void TestNetwork::getDuringAFetchAsksNothing()
-{
-    server.routes.insert("/held", {200, "first", 300});
-    Downloader downloader;
-    QByteArray inner = "not called";
-    QTimer::singleShot(50, &downloader, [&] { inner = downloader.get(server.base() + "/other"); });
-    QCOMPARE(downloader.get(server.base() + "/held"), QByteArray("first"));
-    QCOMPARE(inner, QByteArray());
-    QCOMPARE(server.targets, QList<QByteArray>{"/held"});
-}
-
-void TestNetwork::quitEndsTheFetchAndItsReplyStaysSilent()
-{
-    server.routes.insert("/stall", {200, "too late", 1000});
-    server.routes.insert("/after", {200, "after", 1500});
-    Downloader downloader;
-    QTimer::singleShot(100, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
-    QCOMPARE(downloader.get(server.base() + "/stall"), QByteArray());
-    QVERIFY(downloader.wasInterrupted());
-    // Let the application finish quitting, which clears its quitting state.
-    QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
-    QCoreApplication::exec();
-    QCOMPARE(downloader.get(server.base() + "/after"), QByteArray("after"));
-}
-
-void TestNetwork::webView_data()
-{
-    QTest::addColumn<QByteArray>("path");
-    QTest::addColumn<QByteArray>("arrived");
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("page") << QByteArray("/?f=clipwise") << QByteArray("/") << true;
-    QTest::newRow("redirects are followed") << QByteArray("/r") << QByteArray("/") << true;
-    QTest::newRow("error page") << QByteArray("/none") << QByteArray("/none") << false;
-}
-
-void TestNetwork::webView()
-{
-    QFETCH(QByteArray, path);
-    QFETCH(QByteArray, arrived);
-    QFETCH(bool, ok);
-    server.routes.insert("/", {200, "<html>thanks</html>"});
-    server.routes.insert("/r", {302, "", 0, "body", true, "Location: /\r\n"});
-    QMWebView::NativeWebView view; // never shown
-    QSignalSpy started(&view, &QMWebView::NativeWebView::loadStarted);
-    QSignalSpy finished(view.internal()->frame()->browserControl(),
-                        &QMWebView::CustomWebView::navigationFinished);
-    view.load(QUrl(server.base() + path));
-    QCOMPARE(started.count(), 1);
-    QVERIFY(finished.wait(10000));
-    QCOMPARE(finished.first().at(0).toUrl().path().toLatin1(), arrived);
-    QCOMPARE(finished.first().at(1).toBool(), ok);
-    QCOMPARE(server.targets.first(), path);
-}
-
-QTEST_MAIN(TestNetwork)
 #include "tst_network.moc"

@@ -15,16 +15,13 @@ struct TestHttpReply
     TestHttpReply(int status = 200, const QByteArray &body = {}, int delayMs = 0,
                   const QByteArray &length = "body", bool close = true,
                   const QByteArray &headers = {})
-        : status(status), body(body), delayMs(delayMs), length(length), close(close),
-          headers(headers)
+        : status(status), delayMs(delayMs), body(body), length(length), headers(headers),
+          close(close)
     {
     }
-    int status;
-    QByteArray body;
-    int delayMs;
-    QByteArray length;
+    int status, delayMs;
+    QByteArray body, length, headers;
     bool close;
-    QByteArray headers;
 };
 
 class TestHttpServer
@@ -38,14 +35,11 @@ public:
         });
     }
     bool listen() { return server.listen(QHostAddress::LocalHost, 0); }
-    quint16 port() const { return server.serverPort(); }
-    QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(port()); }
+    QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()); }
     int count(const QByteArray &path) const
     {
-        int n = 0;
-        for (const QByteArray &target : targets)
-            n += target.split('?').value(0) == path;
-        return n;
+        return int(std::count_if(targets.begin(), targets.end(),
+                                 [&](const QByteArray &t) { return t.split('?')[0] == path; }));
     }
 
     QHash<QByteArray, TestHttpReply> routes;
@@ -63,16 +57,14 @@ private:
         const QByteArray target = head.left(head.indexOf('\r')).split(' ').value(1);
         targets << target;
         const TestHttpReply reply =
-            routes.value(target, routes.value(target.split('?').value(0), {404, "no such page"}));
+            routes.value(target, routes.value(target.split('?')[0], {404, "no such page"}));
         QTimer::singleShot(reply.delayMs, socket, [reply, socket] {
-            QByteArray out = "HTTP/1.1 " + QByteArray::number(reply.status) + " X\r\n" +
-                             reply.headers + "Connection: close\r\n";
-            if (!reply.length.isEmpty())
-                out += "Content-Length: " +
-                       (reply.length == "body" ? QByteArray::number(reply.body.size())
-                                               : reply.length) +
-                       "\r\n";
-            socket->write(out + "\r\n" + reply.body);
+            QByteArray length =
+                reply.length == "body" ? QByteArray::number(reply.body.size()) : reply.length;
+            socket->write("HTTP/1.1 " + QByteArray::number(reply.status) + " X\r\n" +
+                          reply.headers + "Connection: close\r\n" +
+                          (length.isEmpty() ? QByteArray() : "Content-Length: " + length + "\r\n") +
+                          "\r\n" + reply.body);
             if (reply.close)
                 socket->disconnectFromHost();
         });
