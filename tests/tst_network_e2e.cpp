@@ -44,7 +44,7 @@ private slots:
         server.routes.insert("/", {200, "<html>thanks</html>"});
         run("/", {"key", "Escape"});
         QCOMPARE(server.targets, QList<QByteArray>{"/?f=clipwise"}); // first start: no check
-        server.targets.clear();
+        server.clear();
         run("/", {"key", "Escape"});
         QCOMPARE(server.targets, QList<QByteArray>{"/?a=clipwise"});
     }

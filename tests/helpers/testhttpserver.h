@@ -8,20 +8,17 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-// length is the Content-Length sent: "body" for the body's size, "" for none; close false
-// leaves the connection open after the body; headers are more lines, each ending in "\r\n".
+// head: the header lines, each ending in "\r\n"; null for the body's Content-Length alone.
 struct TestHttpReply
 {
     TestHttpReply(int status = 200, const QByteArray &body = {}, int delayMs = 0,
-                  const QByteArray &length = "body", bool close = true,
-                  const QByteArray &headers = {})
-        : status(status), delayMs(delayMs), body(body), length(length), headers(headers),
-          close(close)
+                  const QByteArray &head = {}, bool close = true)
+        : status(status), delayMs(delayMs), body(body), head(head), close(close)
     {
     }
     int status, delayMs;
-    QByteArray body, length, headers;
-    bool close;
+    QByteArray body, head;
+    bool close; // false: the connection stays open after the body
 };
 
 class TestHttpServer
@@ -36,14 +33,11 @@ public:
     }
     bool listen() { return server.listen(QHostAddress::LocalHost, 0); }
     QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()); }
-    int count(const QByteArray &path) const
-    {
-        return int(std::count_if(targets.begin(), targets.end(),
-                                 [&](const QByteArray &t) { return t.split('?')[0] == path; }));
-    }
+    int count(const QByteArray &path) const { return paths.count(path); }
+    void clear() { targets.clear(), paths.clear(); }
 
     QHash<QByteArray, TestHttpReply> routes;
-    QList<QByteArray> targets;
+    QList<QByteArray> targets, paths;
 
 private:
     void read(QTcpSocket *socket)
@@ -54,18 +48,16 @@ private:
         if (!head.contains("\r\n\r\n") || socket->property("answered").toBool())
             return;
         socket->setProperty("answered", true);
-        const QByteArray target = head.left(head.indexOf('\r')).split(' ').value(1);
-        targets << target;
-        const TestHttpReply reply =
-            routes.value(target, routes.value(target.split('?')[0], {404, "no such page"}));
-        QTimer::singleShot(reply.delayMs, socket, [reply, socket] {
-            QByteArray length =
-                reply.length == "body" ? QByteArray::number(reply.body.size()) : reply.length;
-            socket->write("HTTP/1.1 " + QByteArray::number(reply.status) + " X\r\n" +
-                          reply.headers + "Connection: close\r\n" +
-                          (length.isEmpty() ? QByteArray() : "Content-Length: " + length + "\r\n") +
-                          "\r\n" + reply.body);
-            if (reply.close)
+        targets << head.left(head.indexOf('\r')).split(' ').value(1);
+        paths << targets.last().split('?')[0];
+        const TestHttpReply r =
+            routes.value(targets.last(), routes.value(paths.last(), {404, "?"}));
+        QTimer::singleShot(r.delayMs, socket, [r, socket] {
+            const QByteArray length = "Content-Length: " + QByteArray::number(r.body.size());
+            socket->write("HTTP/1.1 " + QByteArray::number(r.status) +
+                          " X\r\nConnection: close\r\n" +
+                          (r.head.isNull() ? length + "\r\n" : r.head) + "\r\n" + r.body);
+            if (r.close)
                 socket->disconnectFromHost();
         });
     }
