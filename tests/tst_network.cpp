@@ -102,6 +102,7 @@ private slots:
         QTimer::singleShot(50, &d, [&] { inner = d.get(server.base() + "/other"); });
         QCOMPARE(d.get(server.base() + "/late"), QByteArray("late"));
         QCOMPARE(inner, QByteArray()); // a get() during a fetch asks nothing
+        QVERIFY(d.isFinished() && !d.isBusy());
         QCOMPARE(server.count("/other"), 0);
         // A failure after a success gives nothing, not the earlier body.
         QCOMPARE(d.get(server.base() + "/none"), QByteArray());
