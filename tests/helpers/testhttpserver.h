@@ -1,38 +1,24 @@
 #pragma once
 
-// A small HTTP/1.1 server on 127.0.0.1 for tests of the program's network code. Each request
-// is answered by a route (matched on the path, or on the whole target for proxy requests) or
-// with 404; every request is recorded. Replies can be held back to model a slow service.
-#include <QByteArray>
-#include <QElapsedTimer>
+// An HTTP server on 127.0.0.1 for the network tests. It answers each request from a route
+// (matched on the whole target, then on the path) or with 404, records every target, and can
+// hold an answer back or leave its connection open to model a stalled service.
 #include <QHash>
-#include <QList>
-#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
-#include <QUrl>
 
-#include <functional>
-#include <memory>
-
+// head: the header lines, each ending in "\r\n"; null for the body's Content-Length alone.
 struct TestHttpReply
 {
-    int status = 200;
-    QByteArray body;
-    QList<QPair<QByteArray, QByteArray>> headers;
-    int delayMs = 0;            // wait this long before answering
-    bool announceLength = true; // false: no Content-Length, the end is the connection's end
-};
-
-struct TestHttpRequest
-{
-    QByteArray method;
-    QByteArray target; // as on the request line: a path, or an absolute URL through a proxy
-    QByteArray path;   // the path of the target, without query
-    QByteArray query;  // without '?'
-    QHash<QByteArray, QByteArray> headers; // lower-case names
-    qint64 receivedAtMs = 0;               // since the server started
+    TestHttpReply(int status = 200, const QByteArray &body = {}, int delayMs = 0,
+                  const QByteArray &head = {}, bool close = true)
+        : status(status), delayMs(delayMs), body(body), head(head), close(close)
+    {
+    }
+    int status, delayMs;
+    QByteArray body, head;
+    bool close; // false: the connection stays open after the body
 };
 
 class TestHttpServer
@@ -40,106 +26,41 @@ class TestHttpServer
 public:
     TestHttpServer()
     {
-        clock.start();
-        QObject::connect(&server, &QTcpServer::newConnection, &server, [this] { accept(); });
+        QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
+            while (QTcpSocket *socket = server.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [=] { read(socket); });
+        });
     }
-
     bool listen() { return server.listen(QHostAddress::LocalHost, 0); }
-    quint16 port() const { return server.serverPort(); }
-    QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(port()); }
-    QString baseWithoutScheme() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
+    QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(server.serverPort()); }
+    int count(const QByteArray &path) const { return paths.count(path); }
+    void clear() { targets.clear(), paths.clear(); }
 
-    void route(const QByteArray &pathOrTarget, const TestHttpReply &reply)
-    {
-        routes.insert(pathOrTarget, reply);
-    }
-    void clearRoutes() { routes.clear(); }
-
-    const QList<TestHttpRequest> &requests() const { return received; }
-    void clearRequests() { received.clear(); }
-    int count(const QByteArray &path) const
-    {
-        int n = 0;
-        for (const TestHttpRequest &r : received)
-            n += r.path == path ? 1 : 0;
-        return n;
-    }
-    qint64 elapsedMs() const { return clock.elapsed(); }
+    QHash<QByteArray, TestHttpReply> routes;
+    QList<QByteArray> targets, paths;
 
 private:
-    void accept()
+    void read(QTcpSocket *socket)
     {
-        while (QTcpSocket *socket = server.nextPendingConnection()) {
-            auto buffer = std::make_shared<QByteArray>();
-            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
-                buffer->append(socket->readAll());
-                // Keep-alive clients may send several requests on one connection.
-                int end = -1;
-                // Every answer closes its connection, so only the first request of one
-                // counts: a client that already sent another on it sends that one again.
-                if (!buffer->isEmpty() && (end = buffer->indexOf("\r\n\r\n")) >= 0 &&
-                    !socket->property("answered").toBool()) {
-                    socket->setProperty("answered", true);
-                    handle(socket, buffer->left(end));
-                }
-            });
-        }
-    }
-
-    void handle(QTcpSocket *socket, const QByteArray &head)
-    {
-        const QList<QByteArray> lines = head.split('\n');
-        const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
-        TestHttpRequest request;
-        request.method = requestLine.value(0);
-        request.target = requestLine.value(1);
-        const QUrl url = QUrl::fromEncoded(request.target);
-        request.path = url.isRelative() ? request.target.split('?').value(0)
-                                        : url.path(QUrl::FullyEncoded).toLatin1();
-        request.query = request.target.contains('?')
-                            ? request.target.mid(request.target.indexOf('?') + 1)
-                            : QByteArray();
-        for (int i = 1; i < lines.size(); ++i) {
-            const QByteArray line = lines.at(i).trimmed();
-            const int colon = line.indexOf(':');
-            if (colon > 0)
-                request.headers.insert(line.left(colon).trimmed().toLower(),
-                                       line.mid(colon + 1).trimmed());
-        }
-        request.receivedAtMs = clock.elapsed();
-        received.append(request);
-
-        TestHttpReply reply;
-        if (routes.contains(request.target))
-            reply = routes.value(request.target);
-        else if (routes.contains(request.path))
-            reply = routes.value(request.path);
-        else
-            reply = TestHttpReply{404, "no such page", {}, 0, true};
-
-        QPointer<QTcpSocket> guarded(socket);
-        auto send = [guarded, reply] {
-            if (!guarded)
-                return;
-            QByteArray out = "HTTP/1.1 " + QByteArray::number(reply.status) + " Test\r\n";
-            for (const auto &h : reply.headers)
-                out += h.first + ": " + h.second + "\r\n";
-            if (reply.announceLength)
-                out += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\n";
-            out += "Connection: close\r\n\r\n";
-            out += reply.body;
-            guarded->write(out);
-            guarded->disconnectFromHost();
-        };
-        if (reply.delayMs > 0)
-            QTimer::singleShot(reply.delayMs, socket, send);
-        else
-            send();
+        // Every answer ends its connection, so only the first request on one counts.
+        const QByteArray head = socket->property("head").toByteArray() + socket->readAll();
+        socket->setProperty("head", head);
+        if (!head.contains("\r\n\r\n") || socket->property("answered").toBool())
+            return;
+        socket->setProperty("answered", true);
+        targets << head.left(head.indexOf('\r')).split(' ').value(1);
+        paths << targets.last().split('?')[0];
+        const TestHttpReply r =
+            routes.value(targets.last(), routes.value(paths.last(), {404, "?"}));
+        QTimer::singleShot(r.delayMs, socket, [r, socket] {
+            const QByteArray length = "Content-Length: " + QByteArray::number(r.body.size());
+            socket->write("HTTP/1.1 " + QByteArray::number(r.status) +
+                          " X\r\nConnection: close\r\n" +
+                          (r.head.isNull() ? length + "\r\n" : r.head) + "\r\n" + r.body);
+            if (r.close)
+                socket->disconnectFromHost();
+        });
     }
 
     QTcpServer server;
-    QHash<QByteArray, TestHttpReply> routes;
-    QList<TestHttpRequest> received;
-    QElapsedTimer clock;
 };

@@ -21,7 +21,8 @@ int percentReceived(qint64 received, qint64 total)
     if (total < 0 || received <= 0)
         return 0;
     const double percent = static_cast<double>(received) * 100.0 / static_cast<double>(total);
-    return qBound(0, static_cast<int>(percent), 100);
+    // Bounded before the conversion: a ratio far above 100 does not fit an int.
+    return static_cast<int>(qBound<double>(0, percent, 100));
 }
 
 Downloader::Downloader(QObject *parent) : QObject(parent)

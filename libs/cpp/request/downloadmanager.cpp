@@ -21,6 +21,15 @@ void DownloadManager::download(const QUrl &url)
     QNetworkRequest request(url);
     reply = accessManager->get(request);
     connect(reply, &QNetworkReply::downloadProgress, this, &DownloadManager::slotDownloadProgress);
+    // Qt reports progress at most every 100 ms and not at all while the server holds back the
+    // rest, so the size is also checked as soon as the header or any data arrives.
+    QNetworkReply *started = reply;
+    const auto check = [this, started] {
+        stopWhenTooLong(started, started->bytesAvailable(),
+                        started->header(QNetworkRequest::ContentLengthHeader).toLongLong());
+    };
+    connect(reply, &QNetworkReply::metaDataChanged, this, check);
+    connect(reply, &QNetworkReply::readyRead, this, check);
 }
 
 void DownloadManager::slotAbort()
@@ -62,9 +71,14 @@ void DownloadManager::slotFinished(QNetworkReply *finishedReply)
 void DownloadManager::slotDownloadProgress(qint64 received, qint64 total)
 {
     emit downloadProgress(received, total);
+    stopWhenTooLong(qobject_cast<QNetworkReply *>(sender()), received, total);
+}
+
+void DownloadManager::stopWhenTooLong(QNetworkReply *from, qint64 received, qint64 total)
+{
     // Stop reading as soon as the answer is known to be too long, so a broken or hostile
-    // server cannot make us buffer without end.
-    if (reply && sender() == reply && (exceedsLimit(received) || exceedsLimit(total)))
+    // server cannot make us buffer without end or keep the caller waiting.
+    if (reply && from == reply && (exceedsLimit(received) || exceedsLimit(total)))
         slotAbort();
 }
 

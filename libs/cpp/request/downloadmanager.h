@@ -41,6 +41,8 @@ private slots:
     void slotDownloadProgress(qint64 received, qint64 total);
 
 private:
+    // Aborts the reply in flight when it is from and the answer is longer than the limit.
+    void stopWhenTooLong(QNetworkReply *from, qint64 received, qint64 total);
     bool exceedsLimit(qint64 bytes) const { return maximumSize > 0 && bytes > maximumSize; }
 
     QNetworkAccessManager *accessManager = nullptr;

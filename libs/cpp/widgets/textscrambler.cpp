@@ -94,7 +94,8 @@ QString unscrambleText(const QString &scrambled)
     bytes.chop(2);
     if (checkSum(bytes) != stored)
         return QString();
-    return QString::fromUtf8(bytes);
+    // With the length: the plain text may hold NUL characters.
+    return QString::fromUtf8(bytes.constData(), bytes.size());
 }
 
 } // namespace QMWidgets
