@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         new CssSyntaxHighlighter(&document);
         document.setPlainText(text);
         // An edit in the first line re-runs the lines below whose carried state changes.
-        QTextCursor(&document).insertText(QString(text.left(2)));
+        QTextCursor(&document).insertText(text.left(2));
         for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
             require(block.userState() >= CssSyntaxHighlighter::Normal &&
                     block.userState() <= CssSyntaxHighlighter::InString);
