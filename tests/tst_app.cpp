@@ -1,62 +1,22 @@
-// The application object: settings grouping, standard folders, the first-start flag, event
-// hooks and the overlay widget. Each test builds its own App, as a program run would.
+// The application frame, each test with its own App as a program run would make it; run-test.sh
+// gives the binary a private home, which init() wipes.
 #include "app.h"
+#include "stylesheet.h"
+#include "testkit.h"
+#include "translationsmanager.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QFileOpenEvent>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
-#include <QSignalSpy>
-#include <QStandardPaths>
 #include <QtTest>
 
-#include <memory>
-
 using namespace QMWidgets;
+using TestSupport::makeApp;
 
 namespace {
-
-int argcStore = 1;
-char arg0[] = "tst_app";
-char *argvStore[] = {arg0, nullptr};
-
-std::unique_ptr<App> makeApp()
-{
-    return std::make_unique<App>(argcStore, argvStore, QStringLiteral("Velmora"),
-                                 QStringLiteral("Clipwise"));
-}
-
-void wipeHome()
-{
-    QDir home(QDir::homePath());
-    for (const QString &entry :
-         home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-        QFileInfo(home.filePath(entry)).isDir() ? QDir(home.filePath(entry)).removeRecursively()
-                                                : home.remove(entry);
-    // The XDG folders of run-test.sh may live outside HOME.
-    for (const char *var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
-        QDir d(QString::fromLocal8Bit(qgetenv(var)));
-        if (!qEnvironmentVariableIsEmpty(var))
-            for (const QString &entry :
-                 d.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-                QFileInfo(d.filePath(entry)).isDir() ? QDir(d.filePath(entry)).removeRecursively()
-                                                     : d.remove(entry);
-    }
-}
-
-int hookCalls = 0;
-QStringList hookOrder;
-void firstHook()
-{
-    hookOrder << "first";
-    ++hookCalls;
-}
-void secondHook()
-{
-    hookOrder << "second";
-    ++hookCalls;
-}
-
+QStringList warnings;
+const QString configFile = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Velmora/Clipwise.conf";
 } // namespace
 
 class TestApp final : public QObject
@@ -64,256 +24,146 @@ class TestApp final : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { wipeHome(); }
-    void settingsAreGroupedUnderTheApplicationName();
-    void groupFollowsTheCurrentApplicationName();
-    void absentKeysGiveTheCallersDefault_data();
-    void absentKeysGiveTheCallersDefault();
-    void directories_data();
-    void directories();
-    void createMakesTheFolder();
-    void workFolderIsMadeAtEveryStart();
-    void firstStart_data();
-    void firstStart();
-    void fileOpenEventIsReportedAndHandled();
-    void activationTracksInactiveFlag();
-    void startupHooksRunInOrder();
-    void blendWidgetCoversTheMainWidget();
-    void diagnosticOutputIsDiscarded();
-};
+    void initTestCase() { QVERIFY(QDir::homePath().contains("/clipwise-test.")); }
+    void init()
+    {
+        for (const char *var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+            const QString dir = qEnvironmentVariable(var);
+            QVERIFY(!dir.isEmpty() && QDir(dir).removeRecursively() && QDir().mkpath(dir));
+        }
+    }
 
-void TestApp::settingsAreGroupedUnderTheApplicationName()
-{
+    // First: the language is settled once per process, by the first App::language().
+    void storedLanguageIsSettledAndWrittenBack()
+    {
+        QSettings(configFile, QSettings::IniFormat).setValue("Clipwise/Language", "de_AT");
+        auto app = makeApp();
+        QCOMPARE(app->language(), QStringLiteral("de"));
+        QVERIFY(TranslationsManager::instance()->qtCatalogueLoaded());
+        QVERIFY(TranslationsManager::instance()->libsCatalogueLoaded());
+        app.reset();
+        const QSettings disk(configFile, QSettings::IniFormat);
+        QCOMPARE(disk.allKeys(), QStringList{"Clipwise/Language"});
+        QCOMPARE(disk.value("Clipwise/Language").toString(), QStringLiteral("de"));
+    }
+
+    void language_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("code");
+        const auto row = [](const char *name, QString stored, QString code) {
+            QTest::newRow(name) << stored << code;
+        };
+        row("region is dropped", "de_AT", "de");
+        row("Brazilian gives Portuguese", "pt_BR", "pt");
+        row("Chinese variants are kept whole", "zh_TW", "zh_TW");
+        row("Hong Kong Chinese has no catalogue", "zh_HK", "en");
+        row("Arabic turns the layout", "ar_EG", "ar");
+        row("matching is case-sensitive", "DE", "en");
+        row("the list order decides", "ru_de", "de");
+    }
+    void language()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, code);
+        QCOMPARE(normalizedLanguageCode(stored), code);
+        auto app = makeApp();
+        TranslationsManager::instance()->setLanguage(code);
+        QCOMPARE(app->language(), code);
+        QCOMPARE(app->setting("Language").toString(), code);
+        QCOMPARE(TranslationsManager::instance()->libsCatalogueLoaded(), code != "en");
+        QCOMPARE(QGuiApplication::isRightToLeft(), code == "ar");
+    }
+
+    // "make update_translations" adds new texts as unfinished: every message must have a
+    // translation with the placeholders and line breaks of its source.
+    void catalogueIsFinished_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const QString &code : supportedLanguageCodes())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void catalogueIsFinished()
+    {
+        QFETCH(QString, code);
+        QFile file(TEST_SOURCE_DIR "/../libs/cpp/Translations/libs_" + code + ".ts");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString ts = QString::fromUtf8(file.readAll());
+        QRegularExpression message(
+            "<source>([^<]*)</source>\\s*<translation>([^<]+)</translation>");
+        int finished = 0;
+        for (auto it = message.globalMatch(ts); it.hasNext(); ++finished) {
+            const QRegularExpressionMatch m = it.next();
+            for (const char *mark : {"%1", "%2", "%3", "%4", "\n"})
+                QVERIFY2(m.captured(1).count(mark) == m.captured(2).count(mark),
+                         qPrintable(m.captured(1)));
+        }
+        QCOMPARE(finished, ts.count("<message>"));
+        QVERIFY(finished > 20);
+    }
+
+    // Judged with the names Qt gives before the program sets its own: the executable's base
+    // name and no organisation.
+    void firstStart_data()
+    {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("first");
+        const auto row = [](const char *name, QString executable, QString existing, bool first) {
+            QTest::newRow(name) << executable << existing << first;
+        };
+        row("nothing exists", "clipwise", "", true);
+        row("work folder differing in case", "clipwise", "Clipwise", false);
+        row("work folder of another program", "clipwise", "Clipwisely", true);
+        row("pictures folder of the executable", "tst", "Pictures/tst", false);
+        row("the program's own names do not count", "tst", "Documents/Velmora/Clipwise", true);
+    }
+    void firstStart()
+    {
+        QFETCH(QString, executable);
+        QFETCH(QString, existing);
+        QFETCH(bool, first);
+        QCoreApplication::setApplicationName(executable);
+        QCoreApplication::setOrganizationName(QString());
+        QVERIFY(existing.isEmpty() || QDir().mkpath(QDir::homePath() + '/' + existing));
+        QCOMPARE(makeApp()->isFirstStart(), first);
+    }
+
+    void workFolderIsMadeAtEveryStart()
+    {
+        const QString work = QDir::homePath() + "/Clipwise";
+        for (int start = 0; start < 2; ++start) {
+            QCOMPARE(makeApp()->workingDirectory(), work + '/');
+            QVERIFY(QFileInfo(work).isDir() && QDir(work).removeRecursively());
+        }
+    }
+
+    void fileOpenEventIsReportedAndHandled()
     {
         auto app = makeApp();
-        app->setSetting(QStringLiteral("Language"), QStringLiteral("de"));
-        QCOMPARE(app->setting(QStringLiteral("Language")).toString(), QStringLiteral("de"));
+        QSignalSpy opened(app.get(), &App::fileOpenRequest);
+        QFileOpenEvent open(QStringLiteral("/tmp/picture.png"));
+        QVERIFY(QCoreApplication::sendEvent(app.get(), &open));
+        QCOMPARE(opened.value(0).value(0).toString(), QStringLiteral("/tmp/picture.png"));
     }
-    QSettings store(QStringLiteral("Velmora"), QStringLiteral("Clipwise"));
-    QCOMPARE(store.value(QStringLiteral("Clipwise/Language")).toString(), QStringLiteral("de"));
-    QVERIFY(!store.contains(QStringLiteral("Language")));
-    QVERIFY(QFileInfo::exists(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) +
-                              QStringLiteral("/Velmora/Clipwise.conf")));
-}
 
-void TestApp::groupFollowsTheCurrentApplicationName()
-{
-    auto app = makeApp();
-    app->setSetting(QStringLiteral("AutoReminderCount"), 3);
-    QCoreApplication::setApplicationName(QStringLiteral("Other"));
-    QVERIFY(!app->setting(QStringLiteral("AutoReminderCount")).isValid());
-    app->setSetting(QStringLiteral("AutoReminderCount"), 5);
-    QCoreApplication::setApplicationName(QStringLiteral("Clipwise"));
-    QCOMPARE(app->setting(QStringLiteral("AutoReminderCount")).toInt(), 3);
-    QCOMPARE(app->settingsStore()->value(QStringLiteral("Other/AutoReminderCount")).toInt(), 5);
-}
-
-void TestApp::absentKeysGiveTheCallersDefault_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("defaultValue");
-    QTest::newRow("Language string default") << "Language" << QVariant(QStringLiteral("pt_BR"));
-    QTest::newRow("AutoReminder") << "AutoReminder" << QVariant(true);
-    QTest::newRow("AutoReminderCount") << "AutoReminderCount" << QVariant(1);
-    QTest::newRow("checkupdates") << "checkupdates" << QVariant(true);
-    QTest::newRow("Stamp5 empty") << "Stamp5" << QVariant(QString());
-    QTest::newRow("NeverShowItAgain") << "NeverShowItAgain" << QVariant(false);
-}
-
-void TestApp::absentKeysGiveTheCallersDefault()
-{
-    QFETCH(QString, key);
-    QFETCH(QVariant, defaultValue);
-    auto app = makeApp();
-    const QVariant value = app->setting(key, defaultValue);
-    QCOMPARE(value, defaultValue);
-    QCOMPARE(value.userType(), defaultValue.userType());
-    QVERIFY(app->settingsStore()->allKeys().isEmpty());
-}
-
-void TestApp::directories_data()
-{
-    QTest::addColumn<QString>("which");
-    QTest::addColumn<QString>("expected");
-    const QString home = QDir::homePath();
-    const QString data = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"));
-    const QString cache = QString::fromLocal8Bit(qgetenv("XDG_CACHE_HOME"));
-    QTest::newRow("support") << "support" << data + "/Velmora/Clipwise";
-    QTest::newRow("data") << "data" << data + "/Velmora/Clipwise/";
-    QTest::newRow("caches") << "caches" << cache + "/Velmora/Clipwise";
-    QTest::newRow("documents") << "documents" << home + "/Documents/Velmora/Clipwise/";
-    QTest::newRow("work") << "work" << home + "/Clipwise/";
-    QTest::newRow("pictures") << "pictures" << home + "/Pictures/Velmora/Clipwise/";
-    QTest::newRow("music") << "music" << home + "/Music/Velmora/Clipwise/";
-    QTest::newRow("movies") << "movies" << home + "/Videos/Velmora/Clipwise/";
-    QTest::newRow("downloads is the work folder") << "downloads" << home + "/Clipwise/";
-}
-
-static QString directoryOf(App *app, const QString &which, bool create)
-{
-    if (which == QLatin1String("support"))
-        return app->supportDirectory(create);
-    if (which == QLatin1String("data"))
-        return app->dataDirectory(create);
-    if (which == QLatin1String("caches"))
-        return app->cachesDirectory(create);
-    if (which == QLatin1String("documents"))
-        return app->documentsDirectory(create);
-    if (which == QLatin1String("work"))
-        return app->workDirectory(create);
-    if (which == QLatin1String("pictures"))
-        return app->picturesDirectory(create);
-    if (which == QLatin1String("music"))
-        return app->musicDirectory(create);
-    if (which == QLatin1String("movies"))
-        return app->moviesDirectory(create);
-    return app->downloadsDirectory(create);
-}
-
-void TestApp::directories()
-{
-    QFETCH(QString, which);
-    QFETCH(QString, expected);
-    auto app = makeApp();
-    QCOMPARE(directoryOf(app.get(), which, false), expected);
-}
-
-void TestApp::createMakesTheFolder()
-{
-    auto app = makeApp();
-    const QString pictures = app->picturesDirectory(false);
-    QVERIFY(!QFileInfo::exists(pictures));
-    QCOMPARE(app->picturesDirectory(true), pictures);
-    QVERIFY(QFileInfo(pictures).isDir());
-}
-
-void TestApp::workFolderIsMadeAtEveryStart()
-{
-    const QString work = QDir::homePath() + QStringLiteral("/Clipwise");
-    makeApp().reset();
-    QVERIFY(QFileInfo(work).isDir());
-    QVERIFY(QDir(work).removeRecursively());
-    auto app = makeApp();
-    QVERIFY(QFileInfo(work).isDir());
-    QCOMPARE(app->workingDirectory(), work + QLatin1Char('/'));
-}
-
-void TestApp::firstStart_data()
-{
-    // The flag is judged with the names Qt gives before the program sets its own: the
-    // executable's base name and no organisation.
-    QTest::addColumn<QString>("executable");
-    QTest::addColumn<QString>("existing");
-    QTest::addColumn<bool>("first");
-    QTest::newRow("nothing exists") << "tst_app" << QString() << true;
-    QTest::newRow("work folder of the executable's name") << "tst_app"
-                                                          << "tst_app" << false;
-    QTest::newRow("work folder of a previous run, differing only in case") << "clipwise"
-                                                                           << "Clipwise" << false;
-    QTest::newRow("work folder of another program") << "clipwise"
-                                                    << "Clipwisely" << true;
-    QTest::newRow("pictures folder of the executable's name") << "tst_app"
-                                                              << "Pictures/tst_app" << false;
-    QTest::newRow("folder of the program's own name does not count")
-        << "tst_app"
-        << "Documents/Velmora/Clipwise" << true;
-}
-
-void TestApp::firstStart()
-{
-    QFETCH(QString, executable);
-    QFETCH(QString, existing);
-    QFETCH(bool, first);
-    // Leave no folder from an earlier App of this process behind.
-    wipeHome();
-    QCoreApplication::setApplicationName(executable);
-    QCoreApplication::setOrganizationName(QString());
-    if (!existing.isEmpty()) {
-        const QString path = QDir::homePath() + QLatin1Char('/') + existing;
-        QVERIFY(QDir().mkpath(path));
+    void styleSheetParsesAndItsPicturesLoad()
+    {
+        auto app = makeApp();
+        registerProgramResources();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+                if (type == QtWarningMsg || type == QtCriticalMsg)
+                    warnings << text;
+            });
+        app->setStyleSheet(defaultStyleSheet);
+        QPushButton().ensurePolished();
+        qInstallMessageHandler(previous);
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+        for (const char *picture : {":/background.png", ":/app.png"})
+            QVERIFY2(!QImage(picture).isNull(), picture);
     }
-    auto app = makeApp();
-    QCOMPARE(app->isFirstStart(), first);
-}
-
-void TestApp::fileOpenEventIsReportedAndHandled()
-{
-    auto app = makeApp();
-    QSignalSpy spy(app.get(), &App::fileOpenRequest);
-    QFileOpenEvent event(QStringLiteral("/tmp/picture.png"));
-    QVERIFY(QCoreApplication::sendEvent(app.get(), &event));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.first().first().toString(), QStringLiteral("/tmp/picture.png"));
-}
-
-void TestApp::activationTracksInactiveFlag()
-{
-    auto app = makeApp();
-    QSignalSpy deactivated(app.get(), &App::applicationDeactivated);
-    QSignalSpy activated(app.get(), &App::applicationActivated);
-    QEvent off(QEvent::ApplicationDeactivate);
-    QCoreApplication::sendEvent(app.get(), &off);
-    QVERIFY(app->isApplicationInactive());
-    QEvent on(QEvent::ApplicationActivate);
-    QCoreApplication::sendEvent(app.get(), &on);
-    QVERIFY(!app->isApplicationInactive());
-    QCOMPARE(deactivated.count(), 1);
-    QCOMPARE(activated.count(), 1);
-}
-
-void TestApp::startupHooksRunInOrder()
-{
-    hookCalls = 0;
-    hookOrder.clear();
-    App::registerStartupHook(firstHook);
-    App::registerStartupHook(secondHook);
-    makeApp().reset();
-    QCOMPARE(hookOrder, QStringList({"first", "second"}));
-    makeApp().reset();
-    QCOMPARE(hookCalls, 4);
-}
-
-void TestApp::blendWidgetCoversTheMainWidget()
-{
-    auto app = makeApp();
-    app->slotSetBlendMainWidget(true); // no main widget: nothing happens
-    QWidget main;
-    main.resize(300, 200);
-    app->setMainWidget(&main);
-    QWidget *blend = app->blendWidgetPointer();
-    QVERIFY(blend);
-    QCOMPARE(blend->objectName(), QStringLiteral("MainWidgetBlender"));
-    QCOMPARE(blend->parentWidget(), &main);
-    QVERIFY(blend->autoFillBackground());
-    QVERIFY(blend->isHidden());
-    main.show();
-    app->slotSetBlendMainWidget(true);
-    QVERIFY(blend->isVisible());
-    QCOMPARE(blend->size(), QSize(300, 200));
-    app->slotSetBlendMainWidget(false);
-    QVERIFY(blend->isHidden());
-}
-
-namespace {
-QStringList captured;
-void capture(QtMsgType, const QMessageLogContext &, const QString &text)
-{
-    captured << text;
-}
-} // namespace
-
-void TestApp::diagnosticOutputIsDiscarded()
-{
-    captured.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(capture);
-    qWarning("before");
-    App::disableMessageOutput();
-    qWarning("after");
-    qDebug("after");
-    qCritical("after");
-    qInstallMessageHandler(previous);
-    QCOMPARE(captured, QStringList({"before"}));
-}
+};
 
 QTEST_APPLESS_MAIN(TestApp)
 #include "tst_app.moc"
