@@ -153,7 +153,7 @@ private slots:
                 QVERIFY2(m.captured(1).count(mark) == m.captured(2).count(mark),
                          qPrintable(m.captured(1)));
         }
-        QVERIFY(finished > 20 && finished == ts.count("<message>"));
+        QVERIFY2(finished > 20 && finished == ts.count("<message>"), "unfinished texts");
     }
     // Judged with the names Qt gives before the program sets its own: the executable's base
     // name and no organisation.
