@@ -291,7 +291,6 @@ private slots:
     void styleSheetParsesAndItsPicturesLoad()
     {
         auto app = makeApp();
-        registerProgramResources();
         const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext &, const QString &text) {
                 if (type == QtWarningMsg || type == QtCriticalMsg)
