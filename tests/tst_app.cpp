@@ -1,319 +1,309 @@
-// The application object: settings grouping, standard folders, the first-start flag, event
-// hooks and the overlay widget. Each test builds its own App, as a program run would.
+// The application frame and the style sheet editor; init() wipes run-test.sh's private home.
 #include "app.h"
+#include "cssdoc.h"
+#include "csseditor.h"
+#include "csssyntaxhighlighter.h"
+#include "filedialogs.h"
+#include "stylesheet.h"
+#include "testkit.h"
+#include "translationsmanager.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QFileOpenEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSettings>
-#include <QSignalSpy>
-#include <QStandardPaths>
+#include <QTextBlock>
 #include <QtTest>
 
-#include <memory>
-
 using namespace QMWidgets;
+using TestSupport::makeApp;
 
 namespace {
+const QString configFile = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Velmora/Clipwise.conf";
+QStringList warnings;
 
-int argcStore = 1;
-char arg0[] = "tst_app";
-char *argvStore[] = {arg0, nullptr};
-
-std::unique_ptr<App> makeApp()
+// The colouring rules written out once more, plainly; shares only the keyword list. One code
+// per character ('.' none, 'w' white, 'c' cyan, 'g' dark grey, 'G' green) and the state after.
+QString walk(const QString &line, int &state, const QStringList &keywords)
 {
-    return std::make_unique<App>(argcStore, argvStore, QStringLiteral("Velmora"),
-                                 QStringLiteral("Clipwise"));
-}
-
-void wipeHome()
-{
-    QDir home(QDir::homePath());
-    for (const QString &entry :
-         home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-        QFileInfo(home.filePath(entry)).isDir() ? QDir(home.filePath(entry)).removeRecursively()
-                                                : home.remove(entry);
-    // The XDG folders of run-test.sh may live outside HOME.
-    for (const char *var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
-        QDir d(QString::fromLocal8Bit(qgetenv(var)));
-        if (!qEnvironmentVariableIsEmpty(var))
-            for (const QString &entry :
-                 d.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-                QFileInfo(d.filePath(entry)).isDir() ? QDir(d.filePath(entry)).removeRecursively()
-                                                     : d.remove(entry);
+    const int n = line.size();
+    QString out(n, '.');
+    auto fill = [&](int from, int len, char c) { out.replace(from, len, QString(len, c)); };
+    auto quote = [](QChar c) { return c == '"' || c == '\''; };
+    int start = 0;
+    for (int i = 0, length = 1; i < n; i += length, length = 1) {
+        const QChar c = line[i];
+        const QStringRef two = line.midRef(i, 2);
+        if (state == 0) {
+            if (two == "*/")
+                fill(start, i - start + 2, 'g'), length = 2, state = -1;
+        } else if (state == 1) {
+            if (quote(c) && (i == 0 || line[i - 1] != '\\'))
+                fill(start, i - start + 1, 'c'), state = -1;
+        } else if (two == "//" || c == '#') {
+            fill(i, n - i, c == '#' ? 'G' : 'g');
+            break;
+        } else if ((c >= '0' && c <= '9') || (c.unicode() > 0x7f && c.isNumber())) {
+            fill(i, 1, 'c');
+        } else if (two == "/*" || quote(c)) {
+            start = i, state = c == '/' ? 0 : 1;
+        } else {
+            const auto k = std::find_if(keywords.begin(), keywords.end(), [&](const QString &k) {
+                return line.midRef(i, k.size()) == k;
+            });
+            if (k != keywords.end())
+                fill(i, k->size(), 'w'), length = k->size();
+        }
     }
+    if (state >= 0)
+        fill(start, n - start, state == 0 ? 'g' : 'c');
+    return out + ':' + QString::number(state);
 }
 
-int hookCalls = 0;
-QStringList hookOrder;
-void firstHook()
+QStringList painted(const QTextDocument *doc)
 {
-    hookOrder << "first";
-    ++hookCalls;
+    const QList<QColor> colours{Qt::white, Qt::cyan, Qt::darkGray, Qt::green};
+    QStringList lines;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        QString line(b.text().size(), '.');
+        for (const QTextLayout::FormatRange &r : b.layout()->formats()) {
+            const int code = colours.indexOf(r.format.foreground().color());
+            line.replace(r.start, r.length, QString(r.length, QString("?wcgG").at(code + 1)));
+        }
+        lines << line + ':' + QString::number(b.userState());
+    }
+    return lines;
 }
-void secondHook()
-{
-    hookOrder << "second";
-    ++hookCalls;
-}
-
 } // namespace
 
 class TestApp final : public QObject
 {
     Q_OBJECT
+    QTemporaryDir dir;
+    QStringList answers; // the file dialogs' answers in turn; none left is a cancel
 
 private slots:
-    void init() { wipeHome(); }
-    void settingsAreGroupedUnderTheApplicationName();
-    void groupFollowsTheCurrentApplicationName();
-    void absentKeysGiveTheCallersDefault_data();
-    void absentKeysGiveTheCallersDefault();
-    void directories_data();
-    void directories();
-    void createMakesTheFolder();
-    void workFolderIsMadeAtEveryStart();
-    void firstStart_data();
-    void firstStart();
-    void fileOpenEventIsReportedAndHandled();
-    void activationTracksInactiveFlag();
-    void startupHooksRunInOrder();
-    void blendWidgetCoversTheMainWidget();
-    void diagnosticOutputIsDiscarded();
-};
-
-void TestApp::settingsAreGroupedUnderTheApplicationName()
-{
+    void initTestCase() { QVERIFY(QDir::homePath().contains("/clipwise-test.")); }
+    void init()
+    {
+        for (const char *var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+            const QString home = qEnvironmentVariable(var);
+            QVERIFY(!home.isEmpty() && QDir(home).removeRecursively() && QDir().mkpath(home));
+        }
+        answers.clear();
+        setFileDialogRunner([this](const FileDialogRequest &) {
+            return answers.isEmpty() ? QString() : answers.takeFirst();
+        });
+    }
+    // First: the language is settled once per process, by the first App::language().
+    void storedLanguageIsSettledAndWrittenBack()
+    {
+        QSettings(configFile, QSettings::IniFormat).setValue("Clipwise/Language", "de_AT");
+        auto app = makeApp();
+        QCOMPARE(app->language(), QStringLiteral("de"));
+        const TranslationsManager *manager = TranslationsManager::instance();
+        QVERIFY(manager->qtCatalogueLoaded() && manager->libsCatalogueLoaded());
+        app.reset();
+        const QSettings disk(configFile, QSettings::IniFormat);
+        QCOMPARE(disk.allKeys(), QStringList{"Clipwise/Language"});
+        QCOMPARE(disk.value("Clipwise/Language").toString(), QStringLiteral("de"));
+    }
+    void language_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("region is dropped") << QString("de_AT") << QString("de");
+        QTest::newRow("Chinese variants are kept whole") << QString("zh_TW") << QString("zh_TW");
+        QTest::newRow("Hong Kong Chinese has no catalogue") << QString("zh_HK") << QString("en");
+        QTest::newRow("Arabic turns the layout") << QString("ar_EG") << QString("ar");
+        QTest::newRow("matching is case-sensitive") << QString("DE") << QString("en");
+        QTest::newRow("the list order decides") << QString("ru_de") << QString("de");
+    }
+    void language()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, code);
+        QCOMPARE(normalizedLanguageCode(stored), code);
+        auto app = makeApp();
+        TranslationsManager::instance()->setLanguage(code);
+        QCOMPARE(app->language(), code);
+        QCOMPARE(TranslationsManager::instance()->libsCatalogueLoaded(), code != "en");
+        QCOMPARE(QGuiApplication::isRightToLeft(), code == "ar");
+    }
+    // "make update_translations" adds new texts as unfinished: every message must have a
+    // translation with the placeholders and line breaks of its source.
+    void catalogueIsFinished_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const QString &code : supportedLanguageCodes())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void catalogueIsFinished()
+    {
+        QFETCH(QString, code);
+        QFile file(TEST_SOURCE_DIR "/../libs/cpp/Translations/libs_" + code + ".ts");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString ts = QString::fromUtf8(file.readAll());
+        QRegularExpression re("<source>([^<]*)</source>\\s*<translation>([^<]+)</translation>");
+        int finished = 0;
+        for (auto it = re.globalMatch(ts); it.hasNext(); ++finished) {
+            const QRegularExpressionMatch m = it.next();
+            for (const char *mark : {"%1", "%2", "%3", "%4", "\n"})
+                QVERIFY2(m.captured(1).count(mark) == m.captured(2).count(mark),
+                         qPrintable(m.captured(1)));
+        }
+        QVERIFY2(finished > 20 && finished == ts.count("<message>"), "unfinished texts");
+    }
+    // Judged with the names Qt gives before the program sets its own: the executable's base
+    // name and no organisation.
+    void firstStart_data()
+    {
+        QTest::addColumn<QString>("executable");
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("first");
+        const QString exe = "clipwise";
+        QTest::newRow("nothing exists") << exe << QString() << true;
+        QTest::newRow("work folder differing in case") << exe << QString("Clipwise") << false;
+        QTest::newRow("work folder of another program") << exe << QString("Clipwisely") << true;
+        QTest::newRow("pictures folder") << exe << QString("Pictures/clipwise") << false;
+        QTest::newRow("names set later") << exe << QString("Documents/Velmora/Clipwise") << true;
+    }
+    void firstStart()
+    {
+        QFETCH(QString, executable);
+        QFETCH(QString, existing);
+        QFETCH(bool, first);
+        QCoreApplication::setApplicationName(executable);
+        QCoreApplication::setOrganizationName(QString());
+        QVERIFY(existing.isEmpty() || QDir().mkpath(QDir::homePath() + '/' + existing));
+        QCOMPARE(makeApp()->isFirstStart(), first);
+    }
+    void workFolderIsMadeAtEveryStart()
+    {
+        const QString work = QDir::homePath() + "/Clipwise";
+        for (int start = 0; start < 2; ++start) {
+            QCOMPARE(makeApp()->workingDirectory(), work + '/');
+            QVERIFY(QFileInfo(work).isDir() && QDir(work).removeRecursively());
+        }
+    }
+    void fileOpenEventIsReportedAndHandled()
     {
         auto app = makeApp();
-        app->setSetting(QStringLiteral("Language"), QStringLiteral("de"));
-        QCOMPARE(app->setting(QStringLiteral("Language")).toString(), QStringLiteral("de"));
+        QSignalSpy opened(app.get(), &App::fileOpenRequest);
+        QFileOpenEvent open(QStringLiteral("/tmp/a.png"));
+        QVERIFY(QCoreApplication::sendEvent(app.get(), &open));
+        QCOMPARE(opened.value(0), QVariantList{"/tmp/a.png"});
     }
-    QSettings store(QStringLiteral("Velmora"), QStringLiteral("Clipwise"));
-    QCOMPARE(store.value(QStringLiteral("Clipwise/Language")).toString(), QStringLiteral("de"));
-    QVERIFY(!store.contains(QStringLiteral("Language")));
-    QVERIFY(QFileInfo::exists(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")) +
-                              QStringLiteral("/Velmora/Clipwise.conf")));
-}
-
-void TestApp::groupFollowsTheCurrentApplicationName()
-{
-    auto app = makeApp();
-    app->setSetting(QStringLiteral("AutoReminderCount"), 3);
-    QCoreApplication::setApplicationName(QStringLiteral("Other"));
-    QVERIFY(!app->setting(QStringLiteral("AutoReminderCount")).isValid());
-    app->setSetting(QStringLiteral("AutoReminderCount"), 5);
-    QCoreApplication::setApplicationName(QStringLiteral("Clipwise"));
-    QCOMPARE(app->setting(QStringLiteral("AutoReminderCount")).toInt(), 3);
-    QCOMPARE(app->settingsStore()->value(QStringLiteral("Other/AutoReminderCount")).toInt(), 5);
-}
-
-void TestApp::absentKeysGiveTheCallersDefault_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QVariant>("defaultValue");
-    QTest::newRow("Language string default") << "Language" << QVariant(QStringLiteral("pt_BR"));
-    QTest::newRow("AutoReminder") << "AutoReminder" << QVariant(true);
-    QTest::newRow("AutoReminderCount") << "AutoReminderCount" << QVariant(1);
-    QTest::newRow("checkupdates") << "checkupdates" << QVariant(true);
-    QTest::newRow("Stamp5 empty") << "Stamp5" << QVariant(QString());
-    QTest::newRow("NeverShowItAgain") << "NeverShowItAgain" << QVariant(false);
-}
-
-void TestApp::absentKeysGiveTheCallersDefault()
-{
-    QFETCH(QString, key);
-    QFETCH(QVariant, defaultValue);
-    auto app = makeApp();
-    const QVariant value = app->setting(key, defaultValue);
-    QCOMPARE(value, defaultValue);
-    QCOMPARE(value.userType(), defaultValue.userType());
-    QVERIFY(app->settingsStore()->allKeys().isEmpty());
-}
-
-void TestApp::directories_data()
-{
-    QTest::addColumn<QString>("which");
-    QTest::addColumn<QString>("expected");
-    const QString home = QDir::homePath();
-    const QString data = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME"));
-    const QString cache = QString::fromLocal8Bit(qgetenv("XDG_CACHE_HOME"));
-    QTest::newRow("support") << "support" << data + "/Velmora/Clipwise";
-    QTest::newRow("data") << "data" << data + "/Velmora/Clipwise/";
-    QTest::newRow("caches") << "caches" << cache + "/Velmora/Clipwise";
-    QTest::newRow("documents") << "documents" << home + "/Documents/Velmora/Clipwise/";
-    QTest::newRow("work") << "work" << home + "/Clipwise/";
-    QTest::newRow("pictures") << "pictures" << home + "/Pictures/Velmora/Clipwise/";
-    QTest::newRow("music") << "music" << home + "/Music/Velmora/Clipwise/";
-    QTest::newRow("movies") << "movies" << home + "/Videos/Velmora/Clipwise/";
-    QTest::newRow("downloads is the work folder") << "downloads" << home + "/Clipwise/";
-}
-
-static QString directoryOf(App *app, const QString &which, bool create)
-{
-    if (which == QLatin1String("support"))
-        return app->supportDirectory(create);
-    if (which == QLatin1String("data"))
-        return app->dataDirectory(create);
-    if (which == QLatin1String("caches"))
-        return app->cachesDirectory(create);
-    if (which == QLatin1String("documents"))
-        return app->documentsDirectory(create);
-    if (which == QLatin1String("work"))
-        return app->workDirectory(create);
-    if (which == QLatin1String("pictures"))
-        return app->picturesDirectory(create);
-    if (which == QLatin1String("music"))
-        return app->musicDirectory(create);
-    if (which == QLatin1String("movies"))
-        return app->moviesDirectory(create);
-    return app->downloadsDirectory(create);
-}
-
-void TestApp::directories()
-{
-    QFETCH(QString, which);
-    QFETCH(QString, expected);
-    auto app = makeApp();
-    QCOMPARE(directoryOf(app.get(), which, false), expected);
-}
-
-void TestApp::createMakesTheFolder()
-{
-    auto app = makeApp();
-    const QString pictures = app->picturesDirectory(false);
-    QVERIFY(!QFileInfo::exists(pictures));
-    QCOMPARE(app->picturesDirectory(true), pictures);
-    QVERIFY(QFileInfo(pictures).isDir());
-}
-
-void TestApp::workFolderIsMadeAtEveryStart()
-{
-    const QString work = QDir::homePath() + QStringLiteral("/Clipwise");
-    makeApp().reset();
-    QVERIFY(QFileInfo(work).isDir());
-    QVERIFY(QDir(work).removeRecursively());
-    auto app = makeApp();
-    QVERIFY(QFileInfo(work).isDir());
-    QCOMPARE(app->workingDirectory(), work + QLatin1Char('/'));
-}
-
-void TestApp::firstStart_data()
-{
-    // The flag is judged with the names Qt gives before the program sets its own: the
-    // executable's base name and no organisation.
-    QTest::addColumn<QString>("executable");
-    QTest::addColumn<QString>("existing");
-    QTest::addColumn<bool>("first");
-    QTest::newRow("nothing exists") << "tst_app" << QString() << true;
-    QTest::newRow("work folder of the executable's name") << "tst_app"
-                                                          << "tst_app" << false;
-    QTest::newRow("work folder of a previous run, differing only in case") << "clipwise"
-                                                                           << "Clipwise" << false;
-    QTest::newRow("work folder of another program") << "clipwise"
-                                                    << "Clipwisely" << true;
-    QTest::newRow("pictures folder of the executable's name") << "tst_app"
-                                                              << "Pictures/tst_app" << false;
-    QTest::newRow("folder of the program's own name does not count")
-        << "tst_app"
-        << "Documents/Velmora/Clipwise" << true;
-}
-
-void TestApp::firstStart()
-{
-    QFETCH(QString, executable);
-    QFETCH(QString, existing);
-    QFETCH(bool, first);
-    // Leave no folder from an earlier App of this process behind.
-    wipeHome();
-    QCoreApplication::setApplicationName(executable);
-    QCoreApplication::setOrganizationName(QString());
-    if (!existing.isEmpty()) {
-        const QString path = QDir::homePath() + QLatin1Char('/') + existing;
-        QVERIFY(QDir().mkpath(path));
+    // Random text heavy in quotes, comment marks and backslashes, then random edits that rely
+    // on QSyntaxHighlighter re-running only the changed lines and those whose state changed.
+    void matchesThePlainWalkAfterEveryEdit()
+    {
+        const auto app = makeApp();
+        CssDoc doc;
+        const QStringList keywords = doc.syntaxHighlighter()->keywordList();
+        const QStringList pieces{"'", "\"", "\\", "/", "*",      "/*", "*/", "//",
+                                 "#", " ",  "0",  "9", "\u0663", "x",  "\n"};
+        QRandomGenerator random(20191002);
+        QString text;
+        for (int k = 0; k < 6000; ++k)
+            text += random.bounded(3) ? pieces.at(random.bounded(pieces.size()))
+                                      : keywords.at(random.bounded(keywords.size()));
+        doc.setPlainText("foreach gift ifalse /*/x\n" + text); // the longer keyword comes first
+        QCOMPARE(painted(doc.document()).first(), QStringLiteral("wwwwwww..ww..ww.....ggg.:-1"));
+        for (int edit = 0; edit <= 150; ++edit) {
+            int state = -1;
+            const QStringList got = painted(doc.document());
+            for (int l = 0; l < got.size(); ++l) {
+                const QString line = doc.document()->findBlockByNumber(l).text();
+                const QString want = walk(line, state, keywords);
+                QVERIFY2(got[l] == want, qPrintable(line + " gives " + got[l] + ", not " + want));
+            }
+            QTextCursor cursor(doc.document());
+            cursor.setPosition(random.bounded(doc.document()->characterCount()));
+            cursor.insertText(pieces.at(random.bounded(pieces.size())));
+        }
     }
-    auto app = makeApp();
-    QCOMPARE(app->isFirstStart(), first);
-}
-
-void TestApp::fileOpenEventIsReportedAndHandled()
-{
-    auto app = makeApp();
-    QSignalSpy spy(app.get(), &App::fileOpenRequest);
-    QFileOpenEvent event(QStringLiteral("/tmp/picture.png"));
-    QVERIFY(QCoreApplication::sendEvent(app.get(), &event));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.first().first().toString(), QStringLiteral("/tmp/picture.png"));
-}
-
-void TestApp::activationTracksInactiveFlag()
-{
-    auto app = makeApp();
-    QSignalSpy deactivated(app.get(), &App::applicationDeactivated);
-    QSignalSpy activated(app.get(), &App::applicationActivated);
-    QEvent off(QEvent::ApplicationDeactivate);
-    QCoreApplication::sendEvent(app.get(), &off);
-    QVERIFY(app->isApplicationInactive());
-    QEvent on(QEvent::ApplicationActivate);
-    QCoreApplication::sendEvent(app.get(), &on);
-    QVERIFY(!app->isApplicationInactive());
-    QCOMPARE(deactivated.count(), 1);
-    QCOMPARE(activated.count(), 1);
-}
-
-void TestApp::startupHooksRunInOrder()
-{
-    hookCalls = 0;
-    hookOrder.clear();
-    App::registerStartupHook(firstHook);
-    App::registerStartupHook(secondHook);
-    makeApp().reset();
-    QCOMPARE(hookOrder, QStringList({"first", "second"}));
-    makeApp().reset();
-    QCOMPARE(hookCalls, 4);
-}
-
-void TestApp::blendWidgetCoversTheMainWidget()
-{
-    auto app = makeApp();
-    app->slotSetBlendMainWidget(true); // no main widget: nothing happens
-    QWidget main;
-    main.resize(300, 200);
-    app->setMainWidget(&main);
-    QWidget *blend = app->blendWidgetPointer();
-    QVERIFY(blend);
-    QCOMPARE(blend->objectName(), QStringLiteral("MainWidgetBlender"));
-    QCOMPARE(blend->parentWidget(), &main);
-    QVERIFY(blend->autoFillBackground());
-    QVERIFY(blend->isHidden());
-    main.show();
-    app->slotSetBlendMainWidget(true);
-    QVERIFY(blend->isVisible());
-    QCOMPARE(blend->size(), QSize(300, 200));
-    app->slotSetBlendMainWidget(false);
-    QVERIFY(blend->isHidden());
-}
-
-namespace {
-QStringList captured;
-void capture(QtMsgType, const QMessageLogContext &, const QString &text)
-{
-    captured << text;
-}
-} // namespace
-
-void TestApp::diagnosticOutputIsDiscarded()
-{
-    captured.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(capture);
-    qWarning("before");
-    App::disableMessageOutput();
-    qWarning("after");
-    qDebug("after");
-    qCritical("after");
-    qInstallMessageHandler(previous);
-    QCOMPARE(captured, QStringList({"before"}));
-}
+    void failedSaveChangesNothing_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("into a missing folder") << dir.filePath("no/a.qss") << "no such file";
+        QTest::newRow("onto a full device") << QString("/dev/full") << "no space left";
+    }
+    void failedSaveChangesNothing()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        const auto app = makeApp();
+        QString text;
+        TestSupport::ModalAnswerer boxes([&](QDialog *box) {
+            for (QLabel *label : box->findChildren<QLabel *>())
+                text += label->text();
+            box->reject();
+        });
+        CssEditor editor;
+        CssDoc *doc = editor.document();
+        const QString good = dir.filePath(QTest::currentDataTag());
+        answers << good << target;
+        doc->setPlainText("QLabel {}");
+        doc->slotSave(); // no file yet: asks where, then writes
+        doc->setPlainText(QString(70000, 'x'));
+        doc->slotSaveAs();
+        QCOMPARE(boxes.shown.size(), 1);
+        QVERIFY2(text.contains(QDir::toNativeSeparators(target)), qPrintable(text));
+        QVERIFY2(text.contains(reason, Qt::CaseInsensitive), qPrintable(text));
+        QCOMPARE(editor.windowTitle(), QDir::toNativeSeparators(good));
+        QCOMPARE(doc->filePath(), good); // a later Save aims at the old file, not the failed one
+        CssEditor other;                 // the previous file is untouched
+        answers << good;
+        other.document()->slotLoad();
+        QCOMPARE(other.document()->toPlainText(), QStringLiteral("QLabel {}"));
+    }
+    void appliedSheetLeavesTheEditorsOwnLook()
+    {
+        const auto app = makeApp();
+        CssEditor editor;
+        QTextEdit plain;
+        CssDoc *doc = editor.document();
+        const auto colour = [](QWidget *w) { return w->grab().toImage().pixelColor(5, 5); };
+        const QColor own = colour(doc);
+        const QFont font = doc->document()->defaultFont();
+        doc->setPlainText("QTextEdit { background: red; color: blue; font: 30pt Courier; }");
+        editor.slotApply();
+        QCOMPARE(colour(&plain), QColor(Qt::red));
+        QCOMPARE(colour(doc), own);
+        QCOMPARE(doc->document()->defaultFont(), font);
+    }
+    void setInfoLabelsNamedWidgetsOutsideTheText()
+    {
+        const auto app = makeApp();
+        CssEditor editor;
+        QWidget host;
+        auto *window = new QDialog(&host); // a window that is also a descendant
+        window->setObjectName("Child");
+        editor.document()->setObjectName("Text");
+        editor.slotApplyToolTipsInfo();
+        editor.slotApplyToolTipsInfo();
+        QCOMPARE(window->toolTip(), QStringLiteral("QDialog\nChild\nQDialog\nChild\n"));
+        QVERIFY(host.toolTip().isEmpty() && editor.document()->toolTip().isEmpty());
+    }
+    void styleSheetParsesAndItsPicturesLoad()
+    {
+        auto app = makeApp();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &, const QString &text) {
+                if (type == QtWarningMsg || type == QtCriticalMsg)
+                    warnings << text;
+            });
+        app->setStyleSheet(defaultStyleSheet);
+        QPushButton().ensurePolished();
+        qInstallMessageHandler(previous);
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+        for (const char *picture : {":/background.png", ":/app.png"})
+            QVERIFY2(!QImage(picture).isNull(), picture);
+    }
+};
 
 QTEST_APPLESS_MAIN(TestApp)
 #include "tst_app.moc"
