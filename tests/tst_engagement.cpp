@@ -6,6 +6,7 @@
 #include "helpdialog.h"
 #include "helpdisplay.h"
 #include "helpviewarea.h"
+#include "joinwidget.h"
 #include "mmessagebox.h"
 #include "reminderdialog.h"
 #include "reminderschedule.h"
@@ -218,7 +219,7 @@ private slots:
         QCOMPARE(format, Qt::PlainText);
     }
 
-    void aboutPagesLicenceAndEmptyLinks()
+    void aboutPagesLicenceAndLinks()
     {
         QTemporaryDir dir;
         QFile file(dir.filePath("LICENSE.LGPL"));
@@ -227,8 +228,7 @@ private slots:
                 file.flush());
         ResourceApp app(dir.path());
         LinkRecorder recorder;
-        app.slotShowPrivacyPolicy(); // empty links open nothing
-        QVERIFY(!App::openLink(QString()));
+        app.slotShowPrivacyPolicy(); // an empty link opens nothing
         AboutDialog dialog;
         dialog.show();
         const QSize size = dialog.size();
@@ -255,6 +255,9 @@ private slots:
             QVERIFY(logo->isVisible() && legal->isHidden());
             QCOMPARE(dialog.size(), size);
         }
+        JoinWidget join(nullptr, false); // a follow button opens its page and springs back
+        join.youTubeButton()->click();
+        QVERIFY(!join.youTubeButton()->isChecked() && recorder.links.size() == 1);
     }
 
     void introductionSlideShow()
