@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     // to quit when the failure is known, so a box raised earlier would close at once.
     if (!cropper->failureMessage().isEmpty()) {
         MMessageBox::critical(nullptr, QCoreApplication::applicationName(),
-                              cropper->failureMessage(), QMessageBox::Ok);
+                              cropper->failureMessage(), QMessageBox::Ok, Qt::PlainText);
         return 1;
     }
     return code;

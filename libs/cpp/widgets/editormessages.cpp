@@ -13,7 +13,8 @@ void showEditorAbout(QWidget *parent, const QString &title, const QString &text)
 
 void showEditorWarning(QWidget *parent, const QString &title, const QString &text)
 {
-    MMessageBox::warning(parent, title, text, QMessageBox::Ok);
+    // The warnings name files and quote the system's error strings: never read them as markup.
+    MMessageBox::warning(parent, title, text, QMessageBox::Ok, Qt::PlainText);
 }
 
 } // namespace QMWidgets

@@ -32,7 +32,7 @@ QPixmap iconPixmap(const QStyle *style, int icon)
 } // namespace
 
 MMessageBox::MMessageBox(int icon, const QString &title, const QString &text, int buttons,
-                         QWidget *parent, const QString &userButtonText)
+                         QWidget *parent, const QString &userButtonText, Qt::TextFormat textFormat)
     : QDialog(parent)
 {
     setMinimumSize(300, 200);
@@ -41,6 +41,7 @@ MMessageBox::MMessageBox(int icon, const QString &title, const QString &text, in
 
     textLabel = new QLabel(this);
     textLabel->setWordWrap(true);
+    textLabel->setTextFormat(textFormat);
     textLabel->setText(text);
 
     iconLabel = new QLabel(this);
@@ -98,9 +99,9 @@ MMessageBox::MMessageBox(int icon, const QString &title, const QString &text, in
 MMessageBox::~MMessageBox() = default;
 
 int MMessageBox::run(int icon, QWidget *parent, const QString &title, const QString &text,
-                     int buttons)
+                     int buttons, Qt::TextFormat textFormat)
 {
-    auto *box = new MMessageBox(icon, title, text, buttons, parent);
+    auto *box = new MMessageBox(icon, title, text, buttons, parent, QString(), textFormat);
     const int result = box->exec();
     // Nothing reads the box afterwards; a box without parent would otherwise live until exit.
     delete box;
@@ -108,24 +109,27 @@ int MMessageBox::run(int icon, QWidget *parent, const QString &title, const QStr
 }
 
 int MMessageBox::information(QWidget *parent, const QString &title, const QString &text,
-                             int buttons)
+                             int buttons, Qt::TextFormat textFormat)
 {
-    return run(Information, parent, title, text, buttons);
+    return run(Information, parent, title, text, buttons, textFormat);
 }
 
-int MMessageBox::warning(QWidget *parent, const QString &title, const QString &text, int buttons)
+int MMessageBox::warning(QWidget *parent, const QString &title, const QString &text, int buttons,
+                         Qt::TextFormat textFormat)
 {
-    return run(Warning, parent, title, text, buttons);
+    return run(Warning, parent, title, text, buttons, textFormat);
 }
 
-int MMessageBox::critical(QWidget *parent, const QString &title, const QString &text, int buttons)
+int MMessageBox::critical(QWidget *parent, const QString &title, const QString &text, int buttons,
+                          Qt::TextFormat textFormat)
 {
-    return run(Critical, parent, title, text, buttons);
+    return run(Critical, parent, title, text, buttons, textFormat);
 }
 
-int MMessageBox::question(QWidget *parent, const QString &title, const QString &text, int buttons)
+int MMessageBox::question(QWidget *parent, const QString &title, const QString &text, int buttons,
+                          Qt::TextFormat textFormat)
 {
-    return run(Question, parent, title, text, buttons);
+    return run(Question, parent, title, text, buttons, textFormat);
 }
 
 void MMessageBox::slotOk()

@@ -18,14 +18,21 @@ public:
     enum Icon { NoIcon = 0, Information = 1, Warning = 2, Critical = 3, Question = 4 };
     static constexpr int UserDefinedResult = 0x10000000;
 
+    // textFormat: Qt::PlainText for texts that carry file paths or system error strings, which
+    // may look like markup ("/tmp/<b>x</b>.css") and must be shown as they are.
     MMessageBox(int icon, const QString &title, const QString &text, int buttons,
-                QWidget *parent = nullptr, const QString &userButtonText = QString());
+                QWidget *parent = nullptr, const QString &userButtonText = QString(),
+                Qt::TextFormat textFormat = Qt::AutoText);
     ~MMessageBox() override;
 
-    static int information(QWidget *parent, const QString &title, const QString &text, int buttons);
-    static int warning(QWidget *parent, const QString &title, const QString &text, int buttons);
-    static int critical(QWidget *parent, const QString &title, const QString &text, int buttons);
-    static int question(QWidget *parent, const QString &title, const QString &text, int buttons);
+    static int information(QWidget *parent, const QString &title, const QString &text, int buttons,
+                           Qt::TextFormat textFormat = Qt::AutoText);
+    static int warning(QWidget *parent, const QString &title, const QString &text, int buttons,
+                       Qt::TextFormat textFormat = Qt::AutoText);
+    static int critical(QWidget *parent, const QString &title, const QString &text, int buttons,
+                        Qt::TextFormat textFormat = Qt::AutoText);
+    static int question(QWidget *parent, const QString &title, const QString &text, int buttons,
+                        Qt::TextFormat textFormat = Qt::AutoText);
 
 public slots:
     void slotOk();
@@ -41,7 +48,7 @@ public slots:
 
 private:
     static int run(int icon, QWidget *parent, const QString &title, const QString &text,
-                   int buttons);
+                   int buttons, Qt::TextFormat textFormat);
 
     QLabel *textLabel = nullptr;
     QLabel *iconLabel = nullptr;
