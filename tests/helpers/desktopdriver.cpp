@@ -32,8 +32,7 @@ QByteArray waitForWindow(const QString &option, const QString &pattern, int time
 {
     for (QDeadlineTimer deadline(timeoutMs); !deadline.hasExpired(); QThread::msleep(50)) {
         QByteArray out;
-        if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), option, pattern},
-                    &out, 2000) &&
+        if (xdotool({"search", "--onlyvisible", option, pattern}, &out, 2000) &&
             !out.trimmed().isEmpty())
             return out.trimmed().split('\n').first();
     }

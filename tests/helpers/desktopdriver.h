@@ -1,8 +1,6 @@
 #pragma once
 
 // Driving a real X server from tests: xdotool calls and waiting for windows to appear.
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
 
 namespace TestSupport {

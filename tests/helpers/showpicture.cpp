@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 
 class PictureWindow final : public QWidget
 {
@@ -20,10 +21,8 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter(this).drawImage(0, 0, picture);
-        if (announced)
-            return;
-        announced = true; // the server has the pixels a moment later
-        QTimer::singleShot(200, [] { std::printf("ready\n"), std::fflush(stdout); });
+        if (!std::exchange(announced, true)) // the server has the pixels a moment later
+            QTimer::singleShot(200, [] { std::printf("ready\n"), std::fflush(stdout); });
     }
 };
 
