@@ -88,7 +88,7 @@ class TestCapture final : public QObject
     static QByteArray start(QProcess &p, const QString &program, const QStringList &args)
     {
         p.start(program, args);
-        return p.waitForReadyRead(10000) ? p.readLine().trimmed() : QByteArray();
+        return p.waitForReadyRead(30000) ? p.readLine().trimmed() : QByteArray();
     }
 
 public slots: // the file manager's call; QtTest runs only the private slots
