@@ -109,6 +109,7 @@ private slots:
         row("reversed, past left and top", {{5, 6}, {-40, -3}}, 1, {0, 0, 6, 7});
         row("ratio 1.5 by pixel centres", {{7, 7}, {13, 13}}, 1.5, {11, 11, 10, 10});
         row("ratio 1.5 at the edge", {{1270, 710}, {1279, 719}}, 1.5, {1905, 1065, 15, 15});
+        row("ratio 0.5 halves", {{10, 10}, {19, 19}}, 0.5, {5, 5, 5, 5});
         row("infinite ratio is one", {{10, 10}, {19, 19}}, qInf(), {10, 10, 10, 10});
         row("int limits", {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}}, 1, {0, 0, 1920, 1080});
         row("huge ratio, outside", {{1, 1}, {5, 5}}, 1e12, {});
