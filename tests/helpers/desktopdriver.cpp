@@ -1,6 +1,6 @@
 #include "desktopdriver.h"
 
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QThread>
 
@@ -19,7 +19,7 @@ bool runTool(const QString &program, const QStringList &args, QByteArray *output
         return false;
     }
     if (output)
-        *output = mergeChannels ? p.readAll() : p.readAllStandardOutput();
+        *output = p.readAllStandardOutput();
     return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
@@ -30,15 +30,11 @@ bool xdotool(const QStringList &args, QByteArray *output, int timeoutMs)
 
 QByteArray waitForWindow(const QString &option, const QString &pattern, int timeoutMs)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < timeoutMs) {
+    for (QDeadlineTimer deadline(timeoutMs); !deadline.hasExpired(); QThread::msleep(50)) {
         QByteArray out;
-        if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), option, pattern},
-                    &out, 2000) &&
+        if (xdotool({"search", "--onlyvisible", option, pattern}, &out, 2000) &&
             !out.trimmed().isEmpty())
             return out.trimmed().split('\n').first();
-        QThread::msleep(50);
     }
     return QByteArray();
 }

@@ -1,22 +1,17 @@
 #pragma once
 
 // Driving a real X server from tests: xdotool calls and waiting for windows to appear.
-
-#include <QByteArray>
-#include <QString>
 #include <QStringList>
 
 namespace TestSupport {
 
-// Runs a program to its end; true when it exited normally with code 0. The output (standard
-// output, or both channels with mergeChannels) goes to output when given.
+// Runs a program to its end; true on a normal exit with code 0. Its output goes to output.
 bool runTool(const QString &program, const QStringList &args, QByteArray *output = nullptr,
              int timeoutMs = 10000, bool mergeChannels = false);
 
 bool xdotool(const QStringList &args, QByteArray *output = nullptr, int timeoutMs = 10000);
 
-// The id of the first visible window that `xdotool search --onlyvisible <option> <pattern>`
-// finds within the time, or an empty array. option is e.g. "--classname" or "--name".
+// The first visible window `xdotool search --onlyvisible <option> <pattern>` finds in time.
 QByteArray waitForWindow(const QString &option, const QString &pattern, int timeoutMs = 10000);
 
 } // namespace TestSupport

@@ -1,53 +1,38 @@
-// Shows a picture at the screen's top-left corner, one image pixel per screen pixel, in a window
-// that bypasses any window manager, then prints "ready" once it has been painted. Tests put known
-// pixels on an Xvfb screen this way.
+// Shows a picture at the screen's top-left corner, one image pixel per screen pixel, bypassing any
+// window manager, and prints "ready" once painted: tests put known pixels on Xvfb this way.
 #include <QApplication>
-#include <QImage>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 
 class PictureWindow final : public QWidget
 {
 public:
-    explicit PictureWindow(const QImage &image)
-        : QWidget(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint), picture(image)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
+    QImage picture;
+    bool announced = false;
+    PictureWindow() : QWidget(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint) {}
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        QPainter painter(this);
-        painter.drawImage(0, 0, picture);
-        if (!announced) {
-            announced = true;
-            QTimer::singleShot(200, [] {
-                std::printf("ready\n");
-                std::fflush(stdout);
-            });
-        }
+        QPainter(this).drawImage(0, 0, picture);
+        if (!std::exchange(announced, true)) // the server has the pixels a moment later
+            QTimer::singleShot(200, [] { std::printf("ready\n"), std::fflush(stdout); });
     }
-
-private:
-    QImage picture;
-    bool announced = false;
 };
 
 int main(int argc, char *argv[])
 {
     qputenv("QT_SCALE_FACTOR", "1");
     QApplication app(argc, argv);
-    if (argc < 2)
-        return 2;
-    const QImage image(QString::fromLocal8Bit(argv[1]));
-    if (image.isNull())
+    PictureWindow window;
+    window.picture = QImage(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    if (window.picture.isNull())
         return 1;
-    PictureWindow window(image);
     window.setGeometry(QGuiApplication::primaryScreen()->geometry());
     window.show();
     return app.exec();

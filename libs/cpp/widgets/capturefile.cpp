@@ -41,15 +41,20 @@ void applyDefaultPermissions(QFile &file)
 #endif
 }
 
-bool syncToDisk(QFile &file)
+bool syncToDisk(QFile &file, QString *error)
 {
-    if (!file.flush())
+    if (!file.flush()) {
+        *error = file.errorString();
         return false;
+    }
 #ifdef Q_OS_UNIX
-    return ::fdatasync(file.handle()) == 0;
-#else
-    return true;
+    // QFile never sees this call, so its errorString() would not know why it failed.
+    if (::fdatasync(file.handle()) != 0) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
 #endif
+    return true;
 }
 
 enum class MoveResult { Moved, Taken, Failed };
@@ -126,10 +131,8 @@ CaptureSaveResult saveCapture(const QImage &image, const QString &directory, con
         result.error = writer.errorString();
         return result;
     }
-    if (!syncToDisk(temp)) {
-        result.error = temp.errorString();
+    if (!syncToDisk(temp, &result.error))
         return result;
-    }
 
     temp.close();
     for (int n = 0; n <= MaxCollisions; ++n) {

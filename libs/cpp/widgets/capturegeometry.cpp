@@ -2,29 +2,37 @@
 
 #include <QtMath>
 
+#include <cmath>
+
 namespace QMWidgets {
 
 namespace {
 
-int toDevice(int logical, qreal scale)
+// A device pixel belongs to the selection when its centre lies inside it. The edge is bounded to
+// [0, limit] before it becomes an int: past the image nothing is kept, and no coordinate or ratio,
+// however large, can overflow.
+int toDevice(qint64 logical, qreal scale, int limit)
 {
-    // A device pixel belongs to the selection when its centre lies inside it.
-    return qFloor(logical * scale + 0.5);
+    const qreal device = std::floor(qreal(logical) * scale + 0.5);
+    return device <= 0 ? 0 : device >= limit ? limit : int(device);
 }
 
 } // namespace
 
 QRect cropRectangle(const QPoint &anchor, const QPoint &cursor, qreal scale, const QSize &imageSize)
 {
-    if (!(scale > 0))
+    if (!(scale > 0) || !qIsFinite(scale))
         scale = 1.0;
-    const int left = qMin(anchor.x(), cursor.x());
-    const int right = qMax(anchor.x(), cursor.x());
-    const int top = qMin(anchor.y(), cursor.y());
-    const int bottom = qMax(anchor.y(), cursor.y());
-    const QRect device(QPoint(toDevice(left, scale), toDevice(top, scale)),
-                       QPoint(toDevice(right + 1, scale) - 1, toDevice(bottom + 1, scale) - 1));
-    return device.intersected(QRect(QPoint(0, 0), imageSize));
+    const int w = qMax(imageSize.width(), 0);
+    const int h = qMax(imageSize.height(), 0);
+    // Corners are inclusive: the far edge is one past the larger coordinate.
+    const int left = toDevice(qMin(anchor.x(), cursor.x()), scale, w);
+    const int right = toDevice(qint64(qMax(anchor.x(), cursor.x())) + 1, scale, w);
+    const int top = toDevice(qMin(anchor.y(), cursor.y()), scale, h);
+    const int bottom = toDevice(qint64(qMax(anchor.y(), cursor.y())) + 1, scale, h);
+    if (right <= left || bottom <= top)
+        return QRect();
+    return QRect(left, top, right - left, bottom - top);
 }
 
 QRect instructionBoxRect(const QSize &widgetSize)

@@ -11,10 +11,21 @@ namespace {
 // pixel further out. Two pixels cover both.
 constexpr int Margin = 2;
 
+// Widgets are at most QWIDGETSIZE_MAX pixels wide, so coordinates beyond this bound paint nothing
+// that a nearer one would not; bounding them keeps every edge and size inside int.
+constexpr qint64 Bound = 1 << 25;
+
+int bounded(qint64 v)
+{
+    return int(qBound(-Bound, v, Bound));
+}
+
 QRect spanned(const QPoint &a, const QPoint &b, int grow)
 {
-    return QRect(QPoint(qMin(a.x(), b.x()) - grow, qMin(a.y(), b.y()) - grow),
-                 QPoint(qMax(a.x(), b.x()) + grow, qMax(a.y(), b.y()) + grow));
+    return QRect(QPoint(bounded(qint64(qMin(a.x(), b.x())) - grow),
+                        bounded(qint64(qMin(a.y(), b.y())) - grow)),
+                 QPoint(bounded(qint64(qMax(a.x(), b.x())) + grow),
+                        bounded(qint64(qMax(a.y(), b.y())) + grow)));
 }
 
 } // namespace
