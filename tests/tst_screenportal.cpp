@@ -159,7 +159,7 @@ private slots:
         ScreenCropper cropper;
         cropper.grabScreen();
         QTRY_VERIFY(cropper.isVisible());
-        cropper.resize(640, 480); // a compositor's first frame: the click is ignored
+        cropper.resize(800, 480); // a compositor's first frame: the click is ignored
         QTest::mouseClick(&cropper, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(cropper.isVisible() && !cropper.isSelecting());
         cropper.resize(800, 600);

@@ -39,6 +39,7 @@ void ScreenCropper::setScreenPixmap(const QPixmap &pixmap)
 {
     screenPixmap = pixmap;
     backdropPixmap = screenPixmap;
+    stillRatio = 0;
 }
 
 void ScreenCropper::showCovering()
@@ -115,10 +116,10 @@ void ScreenCropper::takePortalStill()
     const QScreen *primary = QGuiApplication::primaryScreen();
     const StillArea still = primaryStillArea(
         picture.size(), screens, primary ? primary->geometry() : QRect(QPoint(), picture.size()));
-    screenPixmap = still.area.isEmpty()           ? QPixmap()
-                   : still.area == picture.rect() ? QPixmap::fromImage(picture)
-                                                  : QPixmap::fromImage(picture.copy(still.area));
+    // QImage::copy() of an empty rectangle would return the whole picture.
+    screenPixmap = still.area.isEmpty() ? QPixmap() : QPixmap::fromImage(picture.copy(still.area));
     stillRatio = still.ratio;
+    awaitingCover = true;
     showStill();
 }
 
@@ -129,7 +130,6 @@ void ScreenCropper::showStill()
         slotClose();
         return;
     }
-    awaitingCover = stillRatio > 0;
     showCovering();
     raise();
     activateWindow();
@@ -203,7 +203,6 @@ void ScreenCropper::mousePressEvent(QMouseEvent *e)
         QFrame::mousePressEvent(e);
         return;
     }
-    awaitingCover = false;
     pressDropped = false;
     const QPoint p = e->pos();
     anchorPoint = p;
@@ -228,7 +227,6 @@ void ScreenCropper::mouseMoveEvent(QMouseEvent *e)
 void ScreenCropper::mouseReleaseEvent(QMouseEvent *e)
 {
     if (pressDropped) {
-        pressDropped = false;
         QFrame::mouseReleaseEvent(e);
         return;
     }
