@@ -63,7 +63,8 @@ private slots:
             <auth>EXTERNAL</auth><policy context="default"><allow send_destination="*"
             eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy></busconfig>)"));
         conf.close();
-        bus.start("dbus-daemon", {"--config-file=" + conf.fileName(), "--print-address"});
+        bus.start("dbus-daemon",
+                  {"--config-file=" + conf.fileName(), "--nofork", "--print-address"});
         QVERIFY2(bus.waitForStarted() && bus.waitForReadyRead(10000), "dbus-daemon is needed");
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
         qputenv("WAYLAND_DISPLAY", "wayland-test"); // the capture screen asks the portal
