@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <QtMath>
 
+#include <limits>
+
 namespace QMWidgets {
 
 namespace {
@@ -107,7 +109,10 @@ void ScreenPortal::request()
     call << QString()
          << QVariantMap{{QStringLiteral("handle_token"), token},
                         {QStringLiteral("interactive"), false}};
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, timeoutMs), this);
+    // No timeout of the call's own: a portal that never replies is told apart from one that is
+    // missing by the deadline alone.
+    auto *watcher =
+        new QDBusPendingCallWatcher(bus.asyncCall(call, std::numeric_limits<int>::max()), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &ScreenPortal::onCallFinished);
     deadline->start(timeoutMs);
 }
