@@ -1,12 +1,10 @@
 #!/bin/sh
-# wayland-session.sh <background.png> <script> [arguments...]: runs the shell script (sourced, so
-# it has fail and waitfor) in a session of a headless wlroots compositor, 1920 x 1080 showing the
-# picture, XWayland on, with the desktop portal on a private session bus. The script runs in /tmp,
-# with WAYLAND_DISPLAY, DISPLAY, SWAYSOCK, DBUS_SESSION_BUS_ADDRESS and PORTAL_PID (the portal's
-# front end) set; logs are /tmp/*.log.
+# wayland-session.sh <background.png> <script> [arguments...]: sources the script in /tmp in a
+# session of a headless wlroots compositor (1920 x 1080 showing the picture, XWayland on) with the
+# desktop portal on a private session bus: fail, waitfor, PORTAL_PID and the display and bus set.
 set -eu
 if [ "${1:-}" != --inside ]; then
-    # A PID namespace ends every process started here with the command. A mount namespace gives
+    # A PID namespace ends every process started here with the script. A mount namespace gives
     # the session its own /tmp: the portal's wlroots back end always writes /tmp/out.png.
     exec 3<"$1"
     shift
@@ -16,21 +14,16 @@ shift
 for tool in sway swaybg Xwayland xhost grim pipewire wtype jq dbus-send /usr/libexec/xdg-desktop-portal-wlr; do
     command -v "$tool" >/dev/null || { echo "missing $tool (scripts/deps.sh installs it)"; exit 1; }
 done
-mount -t tmpfs -o mode=1777 tmpfs /tmp
-cd /tmp
-cat <&3 >bg.png
-exec 3<&-
+mount -t tmpfs -o mode=1777 tmpfs /tmp && cd /tmp
+cat <&3 >bg.png && exec 3<&-
 fail() { echo "FAIL: $*"; for f in /tmp/*.log; do echo "== $f"; tail -n 15 "$f"; done; exit 1; }
 waitfor() { # waitfor <seconds> <command...>
     n=$(($1 * 10)); shift
-    until "$@" 2>/dev/null; do
-        n=$((n - 1)); [ "$n" -gt 0 ] || return 1; sleep 0.1
-    done
+    until "$@" 2>/dev/null; do n=$((n - 1)); [ "$n" -gt 0 ] || return 1; sleep 0.1; done
 }
 
 # The compositor refuses to run as root; everything else runs as root and connects to it.
-mkdir -m 700 run-sway run-root empty
-chown nobody:nogroup run-sway
+mkdir -m 700 run-sway run-root empty && chown nobody:nogroup run-sway
 asuser() {
     setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" HOME=/tmp \
         XDG_RUNTIME_DIR=/tmp/run-sway "$@"
@@ -58,7 +51,7 @@ cat >bus.conf <<END
 END
 dbus-daemon --config-file=bus.conf --nofork >bus.log 2>&1 &
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/tmp/bus XDG_RUNTIME_DIR=/tmp/run-root
-export XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland PORTAL_PID
+export XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
 owned() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true
@@ -67,10 +60,9 @@ waitfor 10 test -S bus || fail "no session bus"
 pipewire >pipewire.log 2>&1 &
 waitfor 10 test -S run-root/pipewire-0 || fail "pipewire did not start"
 /usr/libexec/xdg-desktop-portal-wlr >portal-wlr.log 2>&1 &
-waitfor 10 owned org.freedesktop.impl.portal.desktop.wlr || fail "the portal's wlroots back end did not start"
+waitfor 10 owned org.freedesktop.impl.portal.desktop.wlr || fail "the portal's back end did not start"
 /usr/libexec/xdg-desktop-portal >portal.log 2>&1 &
 PORTAL_PID=$!
 waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
-script=$1
-shift
+script=$1 && shift
 . "$script"

@@ -1,6 +1,5 @@
-// virtualpointer <width> <height> <step>...: one pointer device on a wlroots compositor, kept for
-// the whole gesture (a compositor delivers no drag from a device that comes and goes). Steps, 80 ms
-// apart: "x,y" moves to that point of the <width> x <height> layout, "down"/"up" the left button.
+// virtualpointer <width> <height> x,y|down|up...: one pointer device of a wlroots compositor, kept
+// for the whole gesture, moves in the <width> x <height> layout and the left button, 80 ms apart.
 // The protocol's description ships with no Debian package, so its two interfaces are written here.
 #include <wayland-client.h>
 
@@ -31,19 +30,16 @@ int main(int argc, char **argv)
 {
     unsigned width = 0, height = 0, x = 0, y = 0;
     wl_display *display = wl_display_connect(nullptr);
-    if (argc < 3 || std::sscanf(argv[1], "%u", &width) != 1 ||
-        std::sscanf(argv[2], "%u", &height) != 1 || !display) {
-        std::fprintf(stderr, "usage: virtualpointer <width> <height> x,y|down|up...\n");
-        return 2;
-    }
-    wl_registry *registry = wl_display_get_registry(display);
+    wl_registry *registry = display ? wl_display_get_registry(display) : nullptr;
     static const wl_registry_listener listener = {announced, removed};
     wl_proxy *manager = nullptr;
-    wl_registry_add_listener(registry, &listener, &manager);
-    wl_display_roundtrip(display);
-    if (!manager) {
-        std::fprintf(stderr, "virtualpointer: the compositor offers no virtual pointers\n");
-        return 1;
+    if (registry && wl_registry_add_listener(registry, &listener, &manager) == 0)
+        wl_display_roundtrip(display);
+    if (argc < 3 || std::sscanf(argv[1], "%u", &width) != 1 ||
+        std::sscanf(argv[2], "%u", &height) != 1 || !manager) {
+        std::fprintf(stderr, "usage: virtualpointer <width> <height> x,y|down|up... on a "
+                             "compositor with virtual pointers\n");
+        return 2;
     }
     wl_proxy *pointer =
         wl_proxy_marshal_constructor(manager, 0, &pointerInterface, nullptr, nullptr);
