@@ -21,6 +21,9 @@ export XDG_DATA_HOME="$root/data"
 export XDG_CACHE_HOME="$root/cache"
 export XDG_RUNTIME_DIR="$root/runtime"
 unset DBUS_SESSION_BUS_ADDRESS
+# A desktop's Wayland session would send the capture to its screenshot portal; tests set up
+# whichever session they need.
+unset WAYLAND_DISPLAY XDG_SESSION_TYPE
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE=
 # Every service address of the program points at this machine's closed discard port unless a
 # test names a server of its own on 127.0.0.1, so no test run ever reaches the internet.

@@ -382,6 +382,31 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenPortal</name>
+    <message>
+        <source>The desktop did not answer the screenshot request within %1 seconds.</source>
+        <translation>لم يستجب سطح المكتب لطلب لقطة الشاشة خلال %1 ثانية.</translation>
+    </message>
+    <message>
+        <source>The desktop offers no screenshot service; it needs xdg-desktop-portal with a back end for the desktop.
+%1</source>
+        <translation>لا يوفر سطح المكتب خدمة لقطات الشاشة؛ يلزم xdg-desktop-portal مع واجهة خلفية لسطح المكتب.
+%1</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take the screenshot.</source>
+        <translation>رفض سطح المكتب التقاط لقطة الشاشة.</translation>
+    </message>
+    <message>
+        <source>The desktop could not take the screenshot.</source>
+        <translation>تعذر على سطح المكتب التقاط لقطة الشاشة.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
+        <translation>تعذرت قراءة لقطة الشاشة %1 من سطح المكتب كصورة.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>

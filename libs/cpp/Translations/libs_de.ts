@@ -382,6 +382,31 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenPortal</name>
+    <message>
+        <source>The desktop did not answer the screenshot request within %1 seconds.</source>
+        <translation>Die Arbeitsumgebung hat die Bildschirmfoto-Anfrage nicht innerhalb von %1 Sekunden beantwortet.</translation>
+    </message>
+    <message>
+        <source>The desktop offers no screenshot service; it needs xdg-desktop-portal with a back end for the desktop.
+%1</source>
+        <translation>Die Arbeitsumgebung bietet keinen Bildschirmfoto-Dienst; dafür werden xdg-desktop-portal und ein Backend für die Arbeitsumgebung benötigt.
+%1</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take the screenshot.</source>
+        <translation>Die Arbeitsumgebung hat das Bildschirmfoto verweigert.</translation>
+    </message>
+    <message>
+        <source>The desktop could not take the screenshot.</source>
+        <translation>Die Arbeitsumgebung konnte kein Bildschirmfoto aufnehmen.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
+        <translation>Das Bildschirmfoto %1 der Arbeitsumgebung konnte nicht als Bild gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>

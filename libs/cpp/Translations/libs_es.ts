@@ -382,6 +382,31 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenPortal</name>
+    <message>
+        <source>The desktop did not answer the screenshot request within %1 seconds.</source>
+        <translation>El escritorio no respondió a la solicitud de captura de pantalla en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The desktop offers no screenshot service; it needs xdg-desktop-portal with a back end for the desktop.
+%1</source>
+        <translation>El escritorio no ofrece ningún servicio de captura de pantalla; necesita xdg-desktop-portal con un módulo para el escritorio.
+%1</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take the screenshot.</source>
+        <translation>El escritorio se negó a hacer la captura de pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop could not take the screenshot.</source>
+        <translation>El escritorio no pudo hacer la captura de pantalla.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
+        <translation>No se pudo leer como imagen la captura de pantalla %1 del escritorio.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>

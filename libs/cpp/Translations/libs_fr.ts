@@ -382,6 +382,31 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenPortal</name>
+    <message>
+        <source>The desktop did not answer the screenshot request within %1 seconds.</source>
+        <translation>Le bureau n&apos;a pas répondu à la demande de capture d&apos;écran en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The desktop offers no screenshot service; it needs xdg-desktop-portal with a back end for the desktop.
+%1</source>
+        <translation>Le bureau n&apos;offre aucun service de capture d&apos;écran ; il faut xdg-desktop-portal avec un module pour ce bureau.
+%1</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take the screenshot.</source>
+        <translation>Le bureau a refusé de faire la capture d&apos;écran.</translation>
+    </message>
+    <message>
+        <source>The desktop could not take the screenshot.</source>
+        <translation>Le bureau n&apos;a pas pu faire la capture d&apos;écran.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
+        <translation>La capture d&apos;écran %1 fournie par le bureau n&apos;a pas pu être lue comme image.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>

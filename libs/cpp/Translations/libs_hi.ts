@@ -382,6 +382,31 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenPortal</name>
+    <message>
+        <source>The desktop did not answer the screenshot request within %1 seconds.</source>
+        <translation>डेस्कटॉप ने %1 सेकंड के भीतर स्क्रीनशॉट अनुरोध का उत्तर नहीं दिया।</translation>
+    </message>
+    <message>
+        <source>The desktop offers no screenshot service; it needs xdg-desktop-portal with a back end for the desktop.
+%1</source>
+        <translation>डेस्कटॉप कोई स्क्रीनशॉट सेवा नहीं देता; इसके लिए डेस्कटॉप के बैक एंड के साथ xdg-desktop-portal आवश्यक है।
+%1</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take the screenshot.</source>
+        <translation>डेस्कटॉप ने स्क्रीनशॉट लेने से इनकार कर दिया।</translation>
+    </message>
+    <message>
+        <source>The desktop could not take the screenshot.</source>
+        <translation>डेस्कटॉप स्क्रीनशॉट नहीं ले सका।</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
+        <translation>डेस्कटॉप का स्क्रीनशॉट %1 चित्र के रूप में नहीं पढ़ा जा सका।</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>

@@ -382,6 +382,31 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenPortal</name>
+    <message>
+        <source>The desktop did not answer the screenshot request within %1 seconds.</source>
+        <translation>데스크톱이 %1초 안에 스크린샷 요청에 응답하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The desktop offers no screenshot service; it needs xdg-desktop-portal with a back end for the desktop.
+%1</source>
+        <translation>데스크톱에 스크린샷 서비스가 없습니다. 데스크톱용 백엔드와 함께 xdg-desktop-portal이 필요합니다.
+%1</translation>
+    </message>
+    <message>
+        <source>The desktop refused to take the screenshot.</source>
+        <translation>데스크톱이 스크린샷 촬영을 거부했습니다.</translation>
+    </message>
+    <message>
+        <source>The desktop could not take the screenshot.</source>
+        <translation>데스크톱이 스크린샷을 찍지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
+        <translation>데스크톱의 스크린샷 %1을(를) 그림으로 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::TellDialog</name>
     <message>
         <source>If you like the app</source>

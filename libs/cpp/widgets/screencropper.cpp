@@ -3,6 +3,7 @@
 #include "capturefile.h"
 #include "capturegeometry.h"
 #include "screengrab.h"
+#include "screenportal.h"
 #include "selectionrepaint.h"
 #include "sharedfunctions.h"
 
@@ -64,7 +65,7 @@ void ScreenCropper::prepareWindow()
     store->resize(size());
     // Between the steps that wait for the display and the painting, which does not: the server
     // prepares the grab's memory while this thread paints.
-    if (!screenGrabber)
+    if (!screenGrabber && !isWaylandSession())
         prepareScreenGrab();
     store->beginPaint(all);
     QPaintDevice *device = store->paintDevice();
@@ -85,12 +86,50 @@ void ScreenCropper::prepareWindow()
 void ScreenCropper::grabScreen()
 {
     selecting = false;
+    // An X11 grab in a Wayland session sees black or nothing; the desktop has to hand the still
+    // over, and the window is shown once it has.
+    if (!screenGrabber && isWaylandSession()) {
+        if (!portal) {
+            portal = new ScreenPortal(this);
+            connect(portal, &ScreenPortal::finished, this, &ScreenCropper::takePortalStill);
+        }
+        portal->request();
+        return;
+    }
     screenPixmap = screenGrabber ? screenGrabber() : grabPrimaryScreen();
+    stillRatio = 0;
+    showStill();
+}
+
+void ScreenCropper::takePortalStill()
+{
+    const QImage picture = portal->picture();
+    if (picture.isNull()) {
+        failure = portal->errorString();
+        slotClose();
+        return;
+    }
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->geometry();
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const StillArea still = primaryStillArea(
+        picture.size(), screens, primary ? primary->geometry() : QRect(QPoint(), picture.size()));
+    screenPixmap = still.area.isEmpty()           ? QPixmap()
+                   : still.area == picture.rect() ? QPixmap::fromImage(picture)
+                                                  : QPixmap::fromImage(picture.copy(still.area));
+    stillRatio = still.ratio;
+    showStill();
+}
+
+void ScreenCropper::showStill()
+{
     if (screenPixmap.isNull() || screenPixmap.width() < 1 || screenPixmap.height() < 1) {
         failure = tr("The screen could not be captured.");
         slotClose();
         return;
     }
+    awaitingCover = true;
     showCovering();
     raise();
     activateWindow();
@@ -99,6 +138,13 @@ void ScreenCropper::grabScreen()
     setFocus(Qt::OtherFocusReason);
     setCursor(Qt::CrossCursor);
     QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+}
+
+bool ScreenCropper::coversScreen() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return !screen ||
+           (width() >= screen->geometry().width() && height() >= screen->geometry().height());
 }
 
 void ScreenCropper::slotClose()
@@ -151,6 +197,14 @@ QString ScreenCropper::instructionText() const
 
 void ScreenCropper::mousePressEvent(QMouseEvent *e)
 {
+    if (awaitingCover && !coversScreen()) {
+        // Its release must not crop from a corner the user never chose.
+        pressDropped = true;
+        QFrame::mousePressEvent(e);
+        return;
+    }
+    awaitingCover = false;
+    pressDropped = false;
     const QPoint p = e->pos();
     anchorPoint = p;
     cursorPoint = p;
@@ -173,11 +227,16 @@ void ScreenCropper::mouseMoveEvent(QMouseEvent *e)
 
 void ScreenCropper::mouseReleaseEvent(QMouseEvent *e)
 {
+    if (pressDropped) {
+        pressDropped = false;
+        QFrame::mouseReleaseEvent(e);
+        return;
+    }
     if (e->modifiers() & Qt::AltModifier)
         revealAfterSave = true;
     QFrame::mouseReleaseEvent(e);
-    const QRect rect =
-        cropRectangle(anchorPoint, cursorPoint, screenScaleFactor(), screenPixmap.size());
+    const qreal scale = stillRatio > 0 ? stillRatio : screenScaleFactor();
+    const QRect rect = cropRectangle(anchorPoint, cursorPoint, scale, screenPixmap.size());
     // QPixmap::copy() of an empty rectangle would return the whole screen. The region shares
     // the still's pixels: a full-size copy would only double the memory at the moment of saving.
     croppedPixmap = rect.isEmpty() ? QPixmap() : sharedRegion(screenPixmap, rect);

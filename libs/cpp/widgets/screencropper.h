@@ -11,6 +11,8 @@ class QAction;
 
 namespace QMWidgets {
 
+class ScreenPortal;
+
 // The capture screen: shows a still of the screen full screen and lets the user drag out the
 // region to keep. Cropping happens on release; writing the file is slotSave().
 class ScreenCropper : public QFrame
@@ -78,6 +80,9 @@ protected:
 
 private:
     void showCovering();
+    void showStill();
+    void takePortalStill();
+    bool coversScreen() const;
 
     QPixmap screenPixmap;
     bool selecting = false;
@@ -93,6 +98,14 @@ private:
     std::function<QPixmap()> screenGrabber;
     QString savedPath;
     QString failure;
+    // Wayland sessions: the desktop's screenshot service, and the still's device pixels per
+    // logical pixel of the screen (0: the screen's own ratio).
+    ScreenPortal *portal = nullptr;
+    qreal stillRatio = 0;
+    // Some compositors first show the window at a default size; a press on that frame must not
+    // start a selection on a still drawn at the wrong scale.
+    bool awaitingCover = false;
+    bool pressDropped = false;
 };
 
 } // namespace QMWidgets
