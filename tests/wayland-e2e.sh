@@ -15,8 +15,12 @@ clipwise=$1 pointer=$2 reply=
 run() {
     platform=$1 && shift
     rm -rf home && mkdir -p home/Desktop
-    HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config XDG_DATA_HOME=/tmp/home/.local/share \
-        XDG_CACHE_HOME=/tmp/home/.cache QT_QPA_PLATFORM=$platform "$clipwise" >>clipwise.log 2>&1 &
+    # A Wayland session shows in its display; programs forced onto X11 often lose that (people
+    # unset it to get XWayland) and keep the session type.
+    session=XDG_SESSION_TYPE=wayland
+    [ "$platform" = xcb ] || session=WAYLAND_DISPLAY=$WAYLAND_DISPLAY
+    env -u WAYLAND_DISPLAY "$session" HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config \
+        QT_QPA_PLATFORM="$platform" "$clipwise" >>clipwise.log 2>&1 &
     pid=$!
     if [ $# -gt 0 ]; then
         # The compositor maps the first frame small; the selection is made on the full-screen one.
@@ -25,8 +29,7 @@ run() {
         case $1 in [0-9]*) "$pointer" 1920 1080 "$@" ;; *) wtype -s 50 -k "$@" ;; esac || fail "no input"
     fi
     if [ -n "$reply" ]; then
-        window "select(.name == \"Clipwise\")" || fail "$platform: no message box"
-        wtype -s 50 -k "$reply"
+        window 'select(.name == "Clipwise")' && wtype -s 50 -k "$reply" || fail "$platform: no message box"
     fi
     waitfor 30 eval '! kill -0 "$pid"' || { kill "$pid"; fail "$platform: the program did not end"; }
     rc=0 && wait "$pid" || rc=$?

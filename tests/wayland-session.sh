@@ -24,10 +24,8 @@ waitfor() { # waitfor <seconds> <command...>
 
 # The compositor refuses to run as root; everything else runs as root and connects to it.
 mkdir -m 700 run-sway run-root empty && chown nobody:nogroup run-sway
-asuser() {
-    setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" HOME=/tmp \
-        XDG_RUNTIME_DIR=/tmp/run-sway "$@"
-}
+asuser() { setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" HOME=/tmp \
+    XDG_RUNTIME_DIR=/tmp/run-sway "$@"; }
 cat >sway.conf <<END
 output HEADLESS-1 resolution 1920x1080 position 0 0 scale 1
 output * bg /tmp/bg.png fill
@@ -51,7 +49,7 @@ cat >bus.conf <<END
 END
 dbus-daemon --config-file=bus.conf --nofork >bus.log 2>&1 &
 export DBUS_SESSION_BUS_ADDRESS=unix:path=/tmp/bus XDG_RUNTIME_DIR=/tmp/run-root
-export XDG_CURRENT_DESKTOP=sway XDG_SESSION_TYPE=wayland
+export XDG_CURRENT_DESKTOP=sway
 owned() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true
@@ -64,5 +62,4 @@ waitfor 10 owned org.freedesktop.impl.portal.desktop.wlr || fail "the portal's b
 /usr/libexec/xdg-desktop-portal >portal.log 2>&1 &
 PORTAL_PID=$!
 waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
-script=$1 && shift
-. "$script"
+script=$1 && shift && . "$script"
