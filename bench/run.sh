@@ -110,7 +110,7 @@ if [ "${BENCH_WAYLAND:-1}" = 1 ] && [ "$(id -u)" -eq 0 ]; then
     echo
     echo "== Wayland 1920x1080 (headless sway, desktop portal), medians of $runs runs, ms from launch =="
     printf '%-34s %12s %12s\n' measure wayland "xcb/XWayland"
-    for m in call_ms backend_ms answer_ms still_ms; do
+    for m in call_ms backend_ms answer_ms shown_ms still_ms; do
         printf '%-34s %12s %12s\n' "$m" "$(grep '^wayland ' "$out" | field "$m" | median)" \
             "$(grep '^xcb ' "$out" | field "$m" | median)"
     done
