@@ -15,8 +15,7 @@ clipwise=$1 pointer=$2 reply=
 run() {
     platform=$1 && shift
     rm -rf home && mkdir -p home/Desktop
-    # A Wayland session shows in its display; programs forced onto X11 often lose that (people
-    # unset it to get XWayland) and keep the session type.
+    # A program forced onto X11 by unsetting WAYLAND_DISPLAY still has the session type.
     session=XDG_SESSION_TYPE=wayland
     [ "$platform" = xcb ] || session=WAYLAND_DISPLAY=$WAYLAND_DISPLAY
     env -u WAYLAND_DISPLAY "$session" HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config \
@@ -43,6 +42,7 @@ window() { # window <jq filter>: waits for one of the program's windows to match
 for platform in wayland xcb; do
     run "$platform" 10,10 down 15,15 19,19 up
     [ "$rc" -eq 0 ] && [ "$saved" -eq 1 ] || fail "$platform drag: exit $rc, $saved pictures saved"
+    [ ! -e out.png ] || fail "$platform drag: the portal's picture /tmp/out.png was left behind"
     compare -metric AE home/Desktop/*.png 'bg.png[10x10+10+10]' null: 2>/dev/null ||
         fail "$platform drag: the picture is not the screen's 10 x 10 pixels at (10, 10)"
     echo "ok: $platform drag saves the pixels under the selection"
