@@ -129,7 +129,7 @@ void ScreenCropper::showStill()
         slotClose();
         return;
     }
-    awaitingCover = true;
+    awaitingCover = stillRatio > 0;
     showCovering();
     raise();
     activateWindow();

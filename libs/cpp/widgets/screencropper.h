@@ -61,6 +61,9 @@ signals:
     void escaped();
 
 public slots:
+    // Takes the still and shows it full screen. In a Wayland session the still comes from the
+    // desktop's screenshot portal and the window shows once it has arrived; a failure ends in
+    // closed() with failureMessage() set.
     virtual void grabScreen();
 
 private slots:
@@ -102,8 +105,8 @@ private:
     // logical pixel of the screen (0: the screen's own ratio).
     ScreenPortal *portal = nullptr;
     qreal stillRatio = 0;
-    // Some compositors first show the window at a default size; a press on that frame must not
-    // start a selection on a still drawn at the wrong scale.
+    // Some Wayland compositors first show the window at a default size; a press on that frame
+    // must not start a selection on a still drawn at the wrong scale.
     bool awaitingCover = false;
     bool pressDropped = false;
 };

@@ -59,7 +59,7 @@ StillArea primaryStillArea(const QSize &pictureSize, const QList<QRect> &screens
     for (const QRect &screen : screens)
         all |= screen;
     StillArea result;
-    if (all.width() < 1 || pictureSize.isEmpty())
+    if (all.isEmpty())
         return result;
     result.ratio = pictureSize.width() / qreal(all.width());
     // Each edge on its own, so the area's size does not drift with the rounding of its origin.
@@ -73,7 +73,6 @@ StillArea primaryStillArea(const QSize &pictureSize, const QList<QRect> &screens
 
 ScreenPortal::ScreenPortal(QObject *parent) : QObject(parent), deadline(new QTimer(this))
 {
-    deadline->setSingleShot(true);
     connect(deadline, &QTimer::timeout, this, [this] {
         const QDBusConnection bus = QDBusConnection::sessionBus();
         // Tell the desktop we no longer wait, so it does not take the picture after all.
