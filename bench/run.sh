@@ -6,6 +6,9 @@
 # BENCH_TOOLS="clipwise" (leave Flameshot out), e.g. BENCH_SIZES=1920x1080 BENCH_TOOLS=clipwise
 # bench/run.sh 1. The program's service addresses point at this machine's closed discard port
 # (as in the tests), so its start-up update check and usage report run but never leave it.
+# Then, as root, the Wayland path at 1920x1080: launch to the full-screen still on a headless
+# compositor with the desktop portal, on both Qt platforms, split where the time goes
+# (bench/wayland.sh); results in build-bench/results-wayland.txt.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
@@ -95,3 +98,21 @@ for size in ${BENCH_SIZES:-1920x1080 3840x2160}; do
         "$(echo "$g" | field toolkit_ms)"
     printf '%-34s %12s\n' "grab_ms, segment made at the grab" "$(echo "$g" | field shm_cold_ms)"
 done
+
+# The same program on a Wayland session (headless sway, 1920 x 1080 only), where the still comes
+# from the desktop portal. The session needs namespaces, so root; BENCH_WAYLAND=0 leaves it out.
+if [ "${BENCH_WAYLAND:-1}" = 1 ] && [ "$(id -u)" -eq 0 ]; then
+    "$here/bench/make-screen.sh" 1920 1080 "$work/screen.png"
+    out=$build/results-wayland.txt
+    : >"$out"
+    "$here/tests/wayland-session.sh" "$work/screen.png" "$here/bench/wayland.sh" \
+        "$build/app/clipwise" "$runs" "$out" >"$work/wayland.log" 2>&1 || cat "$work/wayland.log"
+    echo
+    echo "== Wayland 1920x1080 (headless sway, desktop portal), medians of $runs runs, ms from launch =="
+    printf '%-34s %12s %12s\n' measure wayland "xcb/XWayland"
+    for m in call_ms backend_ms answer_ms shown_ms still_ms; do
+        printf '%-34s %12s %12s\n' "$m" "$(grep '^wayland ' "$out" | field "$m" | median)" \
+            "$(grep '^xcb ' "$out" | field "$m" | median)"
+    done
+    printf '%-34s %12s\n' "grim alone, screen to PNG" "$(grep '^grim ' "$out" | field grim_ms | median)"
+fi
