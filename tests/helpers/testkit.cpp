@@ -2,7 +2,6 @@
 
 #include "app.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 
 namespace TestSupport {
@@ -22,14 +21,9 @@ public:
 };
 } // namespace
 
-std::unique_ptr<QMWidgets::App> makeApp(bool independent)
+std::unique_ptr<QMWidgets::App> makeApp()
 {
-    std::unique_ptr<QMWidgets::App> app;
-    if (independent)
-        app = std::make_unique<IndependentTestApp>();
-    else
-        app = std::make_unique<QMWidgets::App>(argcStore, argvStore, QStringLiteral("Velmora"),
-                                               QStringLiteral("Clipwise"));
+    auto app = std::make_unique<IndependentTestApp>();
     QCoreApplication::setApplicationVersion(QStringLiteral("1.8"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.com"));
     app->setAppPageName(QString());
@@ -50,18 +44,15 @@ LinkRecorder::~LinkRecorder()
 
 ModalAnswerer::ModalAnswerer(std::function<void(QDialog *)> action) : act(std::move(action))
 {
-    connect(&timer, &QTimer::timeout, this, &ModalAnswerer::poll);
+    connect(&timer, &QTimer::timeout, this, [this] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || dialog == last)
+            return;
+        last = dialog;
+        shown << QString::fromLatin1(dialog->metaObject()->className());
+        act(dialog);
+    });
     timer.start(5);
-}
-
-void ModalAnswerer::poll()
-{
-    auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    if (!dialog || dialog == last)
-        return;
-    last = dialog;
-    shown << QString::fromLatin1(dialog->metaObject()->className());
-    act(dialog);
 }
 
 } // namespace TestSupport

@@ -4,7 +4,6 @@
 // recorder that takes the place of the system's URL handlers, and an answerer for modal dialogs.
 
 #include <QDialog>
-#include <QObject>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -19,13 +18,11 @@ class App;
 
 namespace TestSupport {
 
-// An App named as the program names it (organisation, version, domain, page links settled).
-// independent marks it as the direct-distribution edition without IndependentApp's start-up
-// network work.
-std::unique_ptr<QMWidgets::App> makeApp(bool independent = true);
+// The direct-distribution edition's App, named as the program names it (organisation, version,
+// domain, page links settled), without IndependentApp's start-up network work.
+std::unique_ptr<QMWidgets::App> makeApp();
 
-// Records every link handed to QDesktopServices::openUrl for the given schemes instead of
-// opening it, for as long as it lives.
+// Records the links handed to QDesktopServices::openUrl for the schemes, instead of opening them.
 class LinkRecorder final : public QObject
 {
     Q_OBJECT
@@ -34,7 +31,6 @@ public:
     explicit LinkRecorder(const QStringList &schemes = {"http", "https", "mailto", "file",
                                                         "ms-windows-store"});
     ~LinkRecorder() override;
-
     QStringList links;
 
 public slots:
@@ -52,12 +48,9 @@ class ModalAnswerer final : public QObject
 
 public:
     explicit ModalAnswerer(std::function<void(QDialog *)> action);
-
     QStringList shown; // class names, in order of appearance
 
 private:
-    void poll();
-
     std::function<void(QDialog *)> act;
     QPointer<QDialog> last;
     QTimer timer;
