@@ -50,6 +50,7 @@ class TestScreenPortal final : public QObject
     QTemporaryDir dir;
     QProcess bus;
     StandInPortal portal;
+    ScreenPortal request; // one for all rows: each request after a finished one works afresh
     QImage picture;
     QString file(const QString &name) const { return dir.filePath(name); }
     QString uri(const QString &name) const { return QUrl::fromLocalFile(file(name)).toString(); }
@@ -143,7 +144,6 @@ private slots:
         QDBusConnection standIn(QStringLiteral("stand-in"));
         const QString name = "org.freedesktop.portal.Desktop";
         QVERIFY(answer.isEmpty() ? standIn.unregisterService(name) : standIn.registerService(name));
-        ScreenPortal request;
         request.setTimeout(answer.value(0) == "silent" ? 300 : 30000);
         QSignalSpy finished(&request, &ScreenPortal::finished);
         request.request();
