@@ -15,11 +15,8 @@ trap cleanup EXIT INT TERM
 
 mkdir -p "$root/home" "$root/config" "$root/data" "$root/cache" "$root/runtime"
 chmod 700 "$root/runtime"
-export HOME="$root/home"
-export XDG_CONFIG_HOME="$root/config"
-export XDG_DATA_HOME="$root/data"
-export XDG_CACHE_HOME="$root/cache"
-export XDG_RUNTIME_DIR="$root/runtime"
+export HOME="$root/home" XDG_CONFIG_HOME="$root/config" XDG_DATA_HOME="$root/data" \
+    XDG_CACHE_HOME="$root/cache" XDG_RUNTIME_DIR="$root/runtime"
 unset DBUS_SESSION_BUS_ADDRESS
 # A desktop's Wayland session would send the capture to its screenshot portal; tests set up
 # whichever session they need.

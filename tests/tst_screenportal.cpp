@@ -84,21 +84,6 @@ private slots:
         QVERIFY(QFile::link(file("served"), file("link")));
     }
     void cleanupTestCase() { bus.kill(), bus.waitForFinished(); }
-    void waylandSession_data()
-    {
-        QTest::addColumn<QByteArray>("display");
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<bool>("wayland");
-        QTest::newRow("display in an X11 session") << QByteArray("wayland-0") << "x11" << true;
-        QTest::newRow("Wayland session without display") << QByteArray() << "wayland" << true;
-        QTest::newRow("X11 session") << QByteArray() << "x11" << false;
-    }
-    void waylandSession()
-    {
-        QFETCH(QByteArray, display);
-        QFETCH(QString, type);
-        QTEST(isWaylandSession(display, type.toUtf8()), "wayland");
-    }
     void primaryArea_data()
     {
         QTest::addColumn<QSize>("size");
