@@ -10,9 +10,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QRandomGenerator>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -186,14 +183,6 @@ private slots:
             QCOMPARE(makeApp()->workingDirectory(), work + '/');
             QVERIFY(QFileInfo(work).isDir() && QDir(work).removeRecursively());
         }
-    }
-    void fileOpenEventIsReportedAndHandled()
-    {
-        auto app = makeApp();
-        QSignalSpy opened(app.get(), &App::fileOpenRequest);
-        QFileOpenEvent open(QStringLiteral("/tmp/a.png"));
-        QVERIFY(QCoreApplication::sendEvent(app.get(), &open));
-        QCOMPARE(opened.value(0), QVariantList{"/tmp/a.png"});
     }
     // Random text heavy in quotes, comment marks and backslashes, then random edits that rely
     // on QSyntaxHighlighter re-running only the changed lines and those whose state changed.
