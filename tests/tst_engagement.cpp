@@ -14,7 +14,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -256,8 +255,9 @@ private slots:
             QCOMPARE(dialog.size(), size);
         }
         JoinWidget join(nullptr, false); // a follow button opens its page and springs back
-        join.youTubeButton()->click();
-        QVERIFY(!join.youTubeButton()->isChecked() && recorder.links.size() == 1);
+        join.youTubeButton()->click(), join.twitterButton()->click();
+        QVERIFY(!join.youTubeButton()->isChecked() && !join.twitterButton()->isChecked());
+        QCOMPARE(recorder.links.size(), 2);
     }
 
     void introductionSlideShow()
@@ -266,6 +266,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QFile(dir.filePath("b@2x.png")).open(QIODevice::WriteOnly));
         QCOMPARE(slideFileForRatio(dir.filePath("b.png"), 2), dir.filePath("b@2x.png"));
+        QCOMPARE(slideOffset({400, 300}, {200, 100}), QPoint(100, 100)); // centred
         auto dialog = std::make_unique<HelpDialog>(nullptr, false);
         for (const char *slide : {"a.png", "b.png", "c.png"})
             dialog->addSlide(slide);

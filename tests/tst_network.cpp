@@ -79,6 +79,7 @@ private slots:
         QTest::addColumn<qint64>("total");
         QTest::addColumn<int>("percent");
         QTest::newRow("truncated") << qint64(2) << qint64(3) << 66;
+        QTest::newRow("under one per cent") << qint64(1) << qint64(1000) << 0;
         QTest::newRow("unknown size") << qint64(500) << qint64(-1) << 0;
         QTest::newRow("empty body is complete") << qint64(0) << qint64(0) << 100;
         QTest::newRow("far more than announced") << qint64(30000000) << qint64(1) << 100;

@@ -2,9 +2,6 @@
 // at the second the rate prompt, once the capture is saved; exit code 0 both times.
 #include "desktopdriver.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QThread>
 #include <QtTest>
 
 using TestSupport::waitForWindow;
