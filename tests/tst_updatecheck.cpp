@@ -128,6 +128,7 @@ private slots:
         QTest::newRow("another host") << on << "http://example.org" << false;
         QTest::newRow("user name") << on << "http://127.0.0.1@example.org" << false;
         QTest::newRow("host name") << on << "http://127.0.0.1.example.org" << false;
+        QTest::newRow("private network") << on << "http://10.0.0.1/" << false;
         QTest::newRow("missing") << on << "" << false;
     }
     void override()
