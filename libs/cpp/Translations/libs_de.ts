@@ -382,7 +382,7 @@
     </message>
 </context>
 <context>
-    <name>QMWidgets::ScreenPortal</name>
+    <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>
         <translation>Die Arbeitsumgebung hat die Bildschirmfoto-Anfrage nicht innerhalb von %1 Sekunden beantwortet.</translation>

@@ -382,7 +382,7 @@
     </message>
 </context>
 <context>
-    <name>QMWidgets::ScreenPortal</name>
+    <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>
         <translation>Le bureau n&apos;a pas répondu à la demande de capture d&apos;écran en %1 secondes.</translation>

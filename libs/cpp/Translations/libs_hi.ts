@@ -382,7 +382,7 @@
     </message>
 </context>
 <context>
-    <name>QMWidgets::ScreenPortal</name>
+    <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>
         <translation>डेस्कटॉप ने %1 सेकंड के भीतर स्क्रीनशॉट अनुरोध का उत्तर नहीं दिया।</translation>

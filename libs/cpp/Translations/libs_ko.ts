@@ -382,7 +382,7 @@
     </message>
 </context>
 <context>
-    <name>QMWidgets::ScreenPortal</name>
+    <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>
         <translation>데스크톱이 %1초 안에 스크린샷 요청에 응답하지 않았습니다.</translation>

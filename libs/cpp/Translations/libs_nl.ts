@@ -382,7 +382,7 @@
     </message>
 </context>
 <context>
-    <name>QMWidgets::ScreenPortal</name>
+    <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>
         <translation>De desktop heeft niet binnen %1 seconden op het schermafdrukverzoek geantwoord.</translation>

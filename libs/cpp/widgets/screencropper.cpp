@@ -3,7 +3,7 @@
 #include "capturefile.h"
 #include "capturegeometry.h"
 #include "screengrab.h"
-#include "screenportal.h"
+#include "screensourcechain.h"
 #include "selectionrepaint.h"
 #include "sharedfunctions.h"
 
@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QWindow>
 
 namespace QMWidgets {
 
@@ -37,18 +39,11 @@ ScreenCropper::~ScreenCropper() = default;
 
 void ScreenCropper::setScreenPixmap(const QPixmap &pixmap)
 {
+    desktopStill.clear();
     screenPixmap = pixmap;
     backdropPixmap = screenPixmap;
     stillRatio = 0;
-}
-
-void ScreenCropper::showCovering()
-{
-    // Without a window manager showFullScreen() keeps Qt's default size; give the window the
-    // screen's geometry itself so it covers the screen either way.
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->geometry());
-    showFullScreen();
+    onStill = true;
 }
 
 void ScreenCropper::prepareWindow()
@@ -87,64 +82,116 @@ void ScreenCropper::prepareWindow()
 void ScreenCropper::grabScreen()
 {
     selecting = false;
-    // An X11 grab in a Wayland session sees black or nothing; the desktop has to hand the still
-    // over, and the window is shown once it has.
-    if (!screenGrabber && isWaylandSession()) {
-        if (!portal) {
-            portal = new ScreenPortal(this);
-            connect(portal, &ScreenPortal::finished, this, &ScreenCropper::takePortalStill);
+    if (screenGrabber) {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        takeStill({ScreenStill{QString(), screen ? screen->geometry() : QRect(), screenGrabber(),
+                               screen ? screen->devicePixelRatio() : 1.0}},
+                  tr("The screen could not be captured."));
+        return;
+    }
+    // On X11 the display's grab answers at once; on Wayland the compositor or the desktop hands
+    // the still over later, and the window shows once it has.
+    if (!sources) {
+        sources = new ScreenSourceChain(this);
+        connect(sources, &ScreenSourceChain::finished, this,
+                [this] { takeStill(sources->still(), sources->errorString()); });
+    }
+    sources->start();
+}
+
+void ScreenCropper::takeStill(const DesktopStill &still, const QString &reason)
+{
+    desktopStill.clear();
+    for (const ScreenStill &screen : still) {
+        if (!screen.pixmap.isNull())
+            desktopStill << screen;
+    }
+    if (desktopStill.isEmpty()) {
+        failure = reason.isEmpty() ? tr("The screen could not be captured.") : reason;
+        slotClose();
+        return;
+    }
+    // The primary screen where the still has it; the compositor may still choose another.
+    QScreen *target = nullptr;
+    const ScreenStill *shown = nullptr;
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const ScreenStill *candidate = stillAt(desktopStill, screen->geometry().topLeft());
+        if (candidate && (!shown || screen == QGuiApplication::primaryScreen())) {
+            target = screen;
+            shown = candidate;
         }
-        portal->request();
-        return;
     }
-    screenPixmap = screenGrabber ? screenGrabber() : grabPrimaryScreen();
-    stillRatio = 0;
-    showStill();
+    screenPixmap = shown ? shown->pixmap : desktopStill.first().pixmap;
+    showStill(target ? target : QGuiApplication::primaryScreen());
 }
 
-void ScreenCropper::takePortalStill()
+void ScreenCropper::showStill(QScreen *screen)
 {
-    const QImage picture = portal->picture();
-    if (picture.isNull()) {
-        failure = portal->errorString();
-        slotClose();
-        return;
+    // Without a window manager showFullScreen() keeps Qt's default size; give the window the
+    // screen's geometry itself so it covers the screen either way.
+    if (screen) {
+        setGeometry(screen->geometry());
+        if (QWindow *window = windowHandle())
+            window->setScreen(screen);
     }
-    QList<QRect> screens;
-    for (const QScreen *screen : QGuiApplication::screens())
-        screens << screen->geometry();
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    const StillArea still = primaryStillArea(
-        picture.size(), screens, primary ? primary->geometry() : QRect(QPoint(), picture.size()));
-    // QImage::copy() of an empty rectangle would return the whole picture.
-    screenPixmap = still.area.isEmpty() ? QPixmap() : QPixmap::fromImage(picture.copy(still.area));
-    stillRatio = still.ratio;
-    awaitingCover = true;
-    showStill();
-}
-
-void ScreenCropper::showStill()
-{
-    if (screenPixmap.isNull() || screenPixmap.width() < 1 || screenPixmap.height() < 1) {
-        failure = tr("The screen could not be captured.");
-        slotClose();
-        return;
-    }
-    showCovering();
+    showFullScreen();
     raise();
     activateWindow();
     backdropPixmap = screenPixmap;
+    followPlacement();
     repaint();
     setFocus(Qt::OtherFocusReason);
     setCursor(Qt::CrossCursor);
     QGuiApplication::setOverrideCursor(Qt::CrossCursor);
 }
 
-bool ScreenCropper::coversScreen() const
+void ScreenCropper::followPlacement()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return !screen ||
-           (width() >= screen->geometry().width() && height() >= screen->geometry().height());
+    if (desktopStill.isEmpty())
+        return;
+    QWindow *window = windowHandle();
+    if (window && !followingScreen) {
+        followingScreen = true;
+        connect(window, &QWindow::screenChanged, this, &ScreenCropper::followPlacement);
+    }
+    // The window must cover one screen whole. Wayland tells a client the output it is on, but
+    // not its position there.
+    const QScreen *screen = window ? window->screen() : nullptr;
+    const bool covers = screen && isVisible() && size() == screen->geometry().size() &&
+                        (QGuiApplication::platformName() == QLatin1String("wayland") ||
+                         pos() == screen->geometry().topLeft());
+    const ScreenStill *still =
+        covers ? stillAt(desktopStill, screen->geometry().topLeft()) : nullptr;
+    onStill = still != nullptr;
+    if (!placementDeadline) {
+        placementDeadline = new QTimer(this);
+        placementDeadline->setSingleShot(true);
+        connect(placementDeadline, &QTimer::timeout, this, &ScreenCropper::failPlacement);
+    }
+    if (!still) {
+        // A compositor settles a new window within a frame or two.
+        if (isVisible() && !placementDeadline->isActive())
+            placementDeadline->start(5000);
+        return;
+    }
+    placementDeadline->stop();
+    if (still->pixmap.cacheKey() != screenPixmap.cacheKey()) {
+        // Another screen than expected: what the user sees there is its own still.
+        selecting = false;
+        screenPixmap = still->pixmap;
+        backdropPixmap = screenPixmap;
+        update();
+    }
+    stillRatio = still->ratio > 0 ? still->ratio : screenPixmap.width() / qreal(width());
+}
+
+void ScreenCropper::failPlacement()
+{
+    if (onStill || !isVisible())
+        return;
+    failure = tr("Clipwise could not tell which screen its window is on, so it cannot show the "
+                 "picture of that screen. Nothing was saved.");
+    slotClose();
 }
 
 void ScreenCropper::slotClose()
@@ -197,7 +244,7 @@ QString ScreenCropper::instructionText() const
 
 void ScreenCropper::mousePressEvent(QMouseEvent *e)
 {
-    if (awaitingCover && !coversScreen()) {
+    if (!onStill) {
         // Its release must not crop from a corner the user never chose.
         pressDropped = true;
         QFrame::mousePressEvent(e);
@@ -299,6 +346,13 @@ void ScreenCropper::paintEvent(QPaintEvent *)
 void ScreenCropper::resizeEvent(QResizeEvent *)
 {
     backdropPixmap = screenPixmap;
+    followPlacement();
+}
+
+void ScreenCropper::moveEvent(QMoveEvent *e)
+{
+    QFrame::moveEvent(e);
+    followPlacement();
 }
 
 void ScreenCropper::closeEvent(QCloseEvent *e)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screensource.h"
+
 #include <QFrame>
 #include <QPixmap>
 #include <QPoint>
@@ -8,10 +10,12 @@
 #include <functional>
 
 class QAction;
+class QScreen;
+class QTimer;
 
 namespace QMWidgets {
 
-class ScreenPortal;
+class ScreenSourceChain;
 
 // The capture screen: shows a still of the screen full screen and lets the user drag out the
 // region to keep. Cropping happens on release; writing the file is slotSave().
@@ -42,10 +46,15 @@ public:
     // Why the capture could not be taken or written; empty on success and on cancel.
     QString failureMessage() const { return failure; }
 
-    // Seam for tests and start-up: the still that grabScreen() would take.
+    // Seam for tests: the still of whatever the window covers.
     void setScreenPixmap(const QPixmap &pixmap);
-    // Replaces how grabScreen() photographs the screen (tests simulate a failing grab).
+    // Replaces how grabScreen() photographs the primary screen (tests simulate a failing grab).
     void setScreenGrabber(std::function<QPixmap()> grabber) { screenGrabber = std::move(grabber); }
+    // Shows the still of the screens that a source took (grabScreen() does this once the sources
+    // answer): on the screen the window comes to cover; an empty still fails with reason.
+    void takeStill(const DesktopStill &still, const QString &reason);
+    // True while the window covers a screen of the still, so a selection maps onto its pixels.
+    bool isOnStill() const { return onStill; }
 
     // Does ahead of grabScreen() what showing the window costs: the native window with the
     // screen's geometry (created, not mapped, so the grab cannot see it), its backing store at
@@ -62,8 +71,8 @@ signals:
 
 public slots:
     // Takes the still and shows it full screen. In a Wayland session the still comes from the
-    // desktop's screenshot portal and the window shows once it has arrived; a failure ends in
-    // closed() with failureMessage() set.
+    // compositor or the desktop's portal and the window shows once it has arrived; a failure
+    // ends in closed() with failureMessage() set.
     virtual void grabScreen();
 
 private slots:
@@ -77,15 +86,15 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
     void paintEvent(QPaintEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    void moveEvent(QMoveEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void changeEvent(QEvent *e) override;
 
 private:
-    void showCovering();
-    void showStill();
-    void takePortalStill();
-    bool coversScreen() const;
+    void showStill(QScreen *screen);
+    void followPlacement();
+    void failPlacement();
 
     QPixmap screenPixmap;
     bool selecting = false;
@@ -101,14 +110,19 @@ private:
     std::function<QPixmap()> screenGrabber;
     QString savedPath;
     QString failure;
-    // Wayland sessions: the desktop's screenshot service, and the still's device pixels per
-    // logical pixel of the screen (0: the screen's own ratio).
-    ScreenPortal *portal = nullptr;
+    ScreenSourceChain *sources = nullptr;
+    // Every screen the sources photographed; the window shows the one it covers. Empty when a
+    // test set the still itself.
+    DesktopStill desktopStill;
+    // The still's pixels per logical pixel of the window (0: the screen's own ratio).
     qreal stillRatio = 0;
-    // Some Wayland compositors first show the window at a default size; a press on that frame
-    // must not start a selection on a still drawn at the wrong scale.
-    bool awaitingCover = false;
+    // A compositor may first show the window at a default size, or put it on another screen
+    // than asked: a press is taken only while the window covers a screen of the still, and one
+    // that is not taken leaves its release alone.
+    bool onStill = true;
     bool pressDropped = false;
+    QTimer *placementDeadline = nullptr;
+    bool followingScreen = false;
 };
 
 } // namespace QMWidgets

@@ -1,4 +1,4 @@
-#include "screenportal.h"
+#include "screensourceportal.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -25,16 +25,6 @@ const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request"
 
 } // namespace
 
-bool isWaylandSession(const QByteArray &waylandDisplay, const QByteArray &sessionType)
-{
-    return !waylandDisplay.isEmpty() || sessionType.trimmed().toLower() == "wayland";
-}
-
-bool isWaylandSession()
-{
-    return isWaylandSession(qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"));
-}
-
 QString portalRequestPath(const QString &uniqueName, const QString &handleToken)
 {
     QString sender = uniqueName;
@@ -54,26 +44,10 @@ bool mayRemovePortalFile(const QFileInfo &file, const QDateTime &requestStarted)
     return requestStarted.isValid() && written >= requestStarted.toSecsSinceEpoch();
 }
 
-StillArea primaryStillArea(const QSize &pictureSize, const QList<QRect> &screens,
-                           const QRect &primary)
-{
-    QRect all = primary;
-    for (const QRect &screen : screens)
-        all |= screen;
-    StillArea result;
-    if (all.isEmpty())
-        return result;
-    result.ratio = pictureSize.width() / qreal(all.width());
-    // Each edge on its own, so the area's size does not drift with the rounding of its origin.
-    const auto edge = [&](int logical) { return qRound(logical * result.ratio); };
-    const QPoint topLeft(edge(primary.left() - all.left()), edge(primary.top() - all.top()));
-    const QPoint end(edge(primary.left() - all.left() + primary.width()),
-                     edge(primary.top() - all.top() + primary.height()));
-    result.area = QRect(topLeft, end - QPoint(1, 1)).intersected(QRect(QPoint(), pictureSize));
-    return result;
-}
+const QString ScreenSourcePortal::sourceName = QStringLiteral("portal");
 
-ScreenPortal::ScreenPortal(QObject *parent) : QObject(parent), deadline(new QTimer(this))
+ScreenSourcePortal::ScreenSourcePortal(QObject *parent)
+    : ScreenSource(parent), deadline(new QTimer(this))
 {
     connect(deadline, &QTimer::timeout, this, [this] {
         const QDBusConnection bus = QDBusConnection::sessionBus();
@@ -81,20 +55,19 @@ ScreenPortal::ScreenPortal(QObject *parent) : QObject(parent), deadline(new QTim
         for (const QString &path : qAsConst(requestPaths))
             bus.asyncCall(QDBusMessage::createMethodCall(portalService, path, requestInterface,
                                                          QStringLiteral("Close")));
-        finish(QImage(), tr("The desktop did not answer the screenshot request within %1 seconds.")
-                             .arg(qCeil(timeoutMs / 1000.0)));
+        deliver(QImage(), tr("The desktop did not answer the screenshot request within %1 seconds.")
+                              .arg(qCeil(timeoutMs / 1000.0)));
     });
 }
 
-ScreenPortal::~ScreenPortal() = default;
+ScreenSourcePortal::~ScreenSourcePortal() = default;
 
-void ScreenPortal::request()
+void ScreenSourcePortal::start()
 {
     if (pending)
         return;
     pending = true;
-    still = QImage();
-    failure.clear();
+    delivered = QImage();
     started = QDateTime::currentDateTime();
     QDBusConnection bus = QDBusConnection::sessionBus();
     static quint32 serial = 0;
@@ -113,11 +86,11 @@ void ScreenPortal::request()
     // missing by the deadline alone.
     auto *watcher =
         new QDBusPendingCallWatcher(bus.asyncCall(call, std::numeric_limits<int>::max()), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, &ScreenPortal::onCallFinished);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, &ScreenSourcePortal::onCallFinished);
     deadline->start(timeoutMs);
 }
 
-void ScreenPortal::listenOn(const QString &path)
+void ScreenSourcePortal::listenOn(const QString &path)
 {
     if (requestPaths.contains(path))
         return;
@@ -127,14 +100,14 @@ void ScreenPortal::listenOn(const QString &path)
                                           SLOT(onResponse(uint, QVariantMap)));
 }
 
-void ScreenPortal::onCallFinished(QDBusPendingCallWatcher *call)
+void ScreenSourcePortal::onCallFinished(QDBusPendingCallWatcher *call)
 {
     call->deleteLater();
     const QDBusPendingReply<QDBusObjectPath> reply = *call;
     if (reply.isError()) {
-        finish(QImage(), tr("The desktop offers no screenshot service; it needs "
-                            "xdg-desktop-portal with a back end for the desktop.\n%1")
-                             .arg(reply.error().message()));
+        deliver(QImage(), tr("The desktop offers no screenshot service; it needs "
+                             "xdg-desktop-portal with a back end for the desktop.\n%1")
+                              .arg(reply.error().message()));
         return;
     }
     // Portals before version 0.9 chose the path themselves.
@@ -142,19 +115,19 @@ void ScreenPortal::onCallFinished(QDBusPendingCallWatcher *call)
         listenOn(reply.value().path());
 }
 
-void ScreenPortal::onResponse(uint response, const QVariantMap &results)
+void ScreenSourcePortal::onResponse(uint response, const QVariantMap &results)
 {
     if (!pending)
         return;
     if (response == 0)
         readPicture(results);
     else if (response == 1)
-        finish(QImage(), tr("The desktop refused to take the screenshot."));
+        deliver(QImage(), tr("The desktop refused to take the screenshot."));
     else
-        finish(QImage(), tr("The desktop could not take the screenshot."));
+        deliver(QImage(), tr("The desktop could not take the screenshot."));
 }
 
-void ScreenPortal::readPicture(const QVariantMap &results)
+void ScreenSourcePortal::readPicture(const QVariantMap &results)
 {
     const QUrl uri(results.value(QStringLiteral("uri")).toString());
     const QString path = uri.isLocalFile() ? uri.toLocalFile() : QString();
@@ -164,18 +137,18 @@ void ScreenPortal::readPicture(const QVariantMap &results)
         image = reader.read();
     }
     if (image.isNull()) {
-        finish(QImage(),
-               tr("The desktop's screenshot %1 could not be read as a picture.")
-                   .arg(path.isEmpty() ? uri.toString() : QDir::toNativeSeparators(path)));
+        deliver(QImage(),
+                tr("The desktop's screenshot %1 could not be read as a picture.")
+                    .arg(path.isEmpty() ? uri.toString() : QDir::toNativeSeparators(path)));
         return;
     }
     // Some desktops leave one such file per request in the user's pictures.
     if (mayRemovePortalFile(QFileInfo(path), started))
         QFile::remove(path);
-    finish(image, QString());
+    deliver(image, QString());
 }
 
-void ScreenPortal::finish(const QImage &image, const QString &reason)
+void ScreenSourcePortal::deliver(const QImage &image, const QString &reason)
 {
     if (!pending)
         return;
@@ -186,9 +159,14 @@ void ScreenPortal::finish(const QImage &image, const QString &reason)
         bus.disconnect(portalService, path, requestInterface, QStringLiteral("Response"), this,
                        SLOT(onResponse(uint, QVariantMap)));
     requestPaths.clear();
-    still = image;
-    failure = reason;
-    emit finished();
+    delivered = image;
+    if (image.isNull()) {
+        finish({}, reason);
+        return;
+    }
+    const DesktopStill still = cutDesktopPicture(image, desktopOutputs());
+    finish(still, still.isEmpty() ? tr("The desktop's screenshot does not match its screens.")
+                                  : QString());
 }
 
 } // namespace QMWidgets

@@ -1,8 +1,10 @@
-// The still from the desktop's screenshot portal: when to ask it, the primary screen's area in its
-// picture of all outputs, each answer of a stand-in portal on a private bus, the capture screen.
+// Stills from the screen sources: each screen's part of a desktop's picture of all outputs, each
+// answer of a stand-in portal on a private bus, the capture screen on the screen it covers.
 #include "screencropper.h"
-#include "screenportal.h"
+#include "screensourcechain.h"
+#include "screensourceportal.h"
 
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtDBus>
@@ -10,7 +12,7 @@
 
 using namespace QMWidgets;
 
-using Rects = QList<QRect>;
+Q_DECLARE_METATYPE(QList<OutputGeometry>)
 
 // Answers on its own bus connection, as a desktop does, and before the call's reply, as a fast
 // one may; a call without a token or asking for the interactive dialog gets response 2.
@@ -43,14 +45,14 @@ public slots:
     }
 };
 
-class TestScreenPortal final : public QObject
+class TestScreenSources final : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir dir;
     QProcess bus;
     StandInPortal portal;
-    ScreenPortal request; // one for all rows: each request after a finished one works afresh
+    ScreenSourcePortal request; // one for all rows: each request after a finished one works afresh
     QImage picture;
     QString file(const QString &name) const { return dir.filePath(name); }
     QString uri(const QString &name) const { return QUrl::fromLocalFile(file(name)).toString(); }
@@ -84,26 +86,50 @@ private slots:
         QVERIFY(QFile::link(file("served"), file("link")));
     }
     void cleanupTestCase() { bus.kill(), bus.waitForFinished(); }
-    void primaryArea_data()
+    void desktopPictureCut_data()
     {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<Rects>("screens");
-        QTest::addColumn<QRect>("area");
-        QTest::addColumn<qreal>("ratio");
+        // The last output is checked; its expected pixels are cut from a picture built to hold
+        // them as a desktop would draw them.
+        QTest::addColumn<QList<OutputGeometry>>("outputs");
+        QTest::addColumn<int>("scale");  // of the desktop's picture
+        QTest::addColumn<QRect>("area"); // the last output's pixels in that picture
         const QRect left(0, 0, 1280, 720), right(1280, 0, 1920, 1080), top(1280, -720, 1280, 720);
-        QTest::newRow("primary right of another at ratio 1")
-            << QSize(3200, 1080) << Rects{left, right} << QRect(1280, 0, 1920, 1080) << 1.0;
-        QTest::newRow("primary right of another at ratio 2")
-            << QSize(6400, 2160) << Rects{left, right} << QRect(2560, 0, 3840, 2160) << 2.0;
-        QTest::newRow("primary below another at ratio 1.5")
-            << QSize(2880, 2700) << Rects{top, right} << QRect(0, 1080, 2880, 1620) << 1.5;
+        const auto row = [](const char *name, const QList<OutputGeometry> &o, int s, QRect a) {
+            QTest::newRow(name) << o << s << a;
+        };
+        row("right of another, ratio 1", {{"L", left, {}}, {"R", right, {}}}, 1,
+            {1280, 0, 1920, 1080});
+        row("right of another, ratio 2", {{"L", left, {}}, {"R", right, {3840, 2160}}}, 2,
+            {2560, 0, 3840, 2160});
+        row("below another, ratio 2", {{"T", top, {}}, {"R", right, {}}}, 2, {0, 1440, 3840, 2160});
+        row("scale 1 enlarged in a picture at 2", {{"R", right, {}}, {"L", left, {1280, 720}}}, 2,
+            {0, 0, 2560, 1440});
     }
-    void primaryArea()
+    void desktopPictureCut()
     {
-        QFETCH(QSize, size);
-        QFETCH(Rects, screens);
-        QTEST(primaryStillArea(size, screens, screens.last()).area, "area");
-        QTEST(primaryStillArea(size, screens, screens.last()).ratio, "ratio");
+        QFETCH(QList<OutputGeometry>, outputs);
+        QFETCH(int, scale);
+        QFETCH(QRect, area);
+        QRect all;
+        for (const OutputGeometry &o : outputs)
+            all |= o.logical;
+        // The last output's own pixels, drawn into the picture enlarged to the picture's scale
+        // as grim does (each pixel a square): bringing the cut back must give them exactly.
+        QImage desktop(all.size() * scale, QImage::Format_RGB32);
+        desktop.fill(Qt::black);
+        const QSize pixels = outputs.last().pixels.isEmpty() ? area.size() : outputs.last().pixels;
+        QImage ownPixels(pixels, QImage::Format_RGB32);
+        for (int i = 0; i < pixels.width() * pixels.height(); ++i)
+            ownPixels.setPixel(i % pixels.width(), i / pixels.width(), i * 2654435761u);
+        QPainter(&desktop).drawImage(area, ownPixels.scaled(area.size()));
+        const DesktopStill still = cutDesktopPicture(desktop, outputs);
+        QCOMPARE(still.size(), outputs.size());
+        QCOMPARE(still.last().logical, outputs.last().logical);
+        QCOMPARE(still.last().pixmap.toImage().convertToFormat(QImage::Format_RGB32), ownPixels);
+        // A picture of another shape belongs to other screens.
+        QVERIFY(
+            cutDesktopPicture(desktop.copy(0, 0, desktop.width(), desktop.height() / 2), outputs)
+                .isEmpty());
     }
     void answers_data()
     {
@@ -130,8 +156,8 @@ private slots:
         const QString name = "org.freedesktop.portal.Desktop";
         QVERIFY(answer.isEmpty() ? standIn.unregisterService(name) : standIn.registerService(name));
         request.setTimeout(answer.value(0) == "silent" ? 300 : 30000);
-        QSignalSpy finished(&request, &ScreenPortal::finished);
-        request.request();
+        QSignalSpy finished(&request, &ScreenSource::finished);
+        request.start();
         QVERIFY(finished.isEmpty() && finished.wait(40000));
         QCOMPARE(request.picture().convertToFormat(QImage::Format_RGB32),
                  failure.isEmpty() ? picture : QImage());
@@ -159,5 +185,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestScreenPortal)
-#include "tst_screenportal.moc"
+QTEST_MAIN(TestScreenSources)
+#include "tst_screensources.moc"

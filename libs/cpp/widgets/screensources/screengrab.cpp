@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <qpa/qplatformscreen.h>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -31,12 +32,15 @@ QScreen *defaultScreen()
 QPixmap toolkitGrab()
 {
     QScreen *screen = defaultScreen();
-    if (!screen)
+    if (!screen || !screen->handle())
         return QPixmap();
-    const QRect geometry = screen->geometry();
-    // QScreen takes widget pixels and returns device pixels with the ratio set, so the whole
-    // screen is grabbed at any scale factor.
-    return screen->grabWindow(0, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    // The platform screen takes the display's own pixels. QScreen::grabWindow() would scale
+    // the origin too, where the toolkit keeps a screen's origin unscaled.
+    const QRect area = primaryScreenNativeRect();
+    QPixmap pixmap =
+        screen->handle()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    pixmap.setDevicePixelRatio(screen->devicePixelRatio());
+    return pixmap;
 }
 
 #ifdef CLIPWISE_XCB_SHM
@@ -266,12 +270,9 @@ void prefaultForWriting(void *address, size_t bytes)
 QRect primaryScreenNativeRect()
 {
     QScreen *screen = defaultScreen();
-    if (!screen)
-        return QRect();
-    const QRect geometry = screen->geometry();
-    const qreal ratio = screen->devicePixelRatio();
-    // Rounded as QScreen::grabWindow rounds, so both grabs cover the same pixels.
-    return QRect(geometry.topLeft() * ratio, geometry.size() * ratio);
+    // With a scale factor the toolkit keeps a screen's origin in the display's pixels and
+    // divides only its size; the platform screen has both as the display does.
+    return screen && screen->handle() ? screen->handle()->geometry() : QRect();
 }
 
 bool sharedMemoryGrabAvailable()

@@ -1,0 +1,90 @@
+#include "screensourcechain.h"
+
+#include "screensourceportal.h"
+#include "screensourcex11.h"
+
+namespace QMWidgets {
+
+QStringList sessionSourceNames(bool wayland, const QStringList &allowed)
+{
+    const QStringList all = wayland ? QStringList{ScreenSourcePortal::sourceName}
+                                    : QStringList{ScreenSourceX11::sourceName};
+    if (allowed.isEmpty())
+        return all;
+    QStringList kept;
+    for (const QString &name : all) {
+        if (allowed.contains(name))
+            kept << name;
+    }
+    return kept;
+}
+
+ScreenSource *makeScreenSource(const QString &name, QObject *parent)
+{
+    if (name == ScreenSourceX11::sourceName)
+        return new ScreenSourceX11(parent);
+    if (name == ScreenSourcePortal::sourceName)
+        return new ScreenSourcePortal(parent);
+    return nullptr;
+}
+
+ScreenSourceChain::ScreenSourceChain(QObject *parent) : QObject(parent)
+{
+    const QString allowed = qEnvironmentVariable("CLIPWISE_SCREEN_SOURCES");
+    for (const QString &name :
+         sessionSourceNames(isWaylandSession(), allowed.split(',', Qt::SkipEmptyParts))) {
+        if (ScreenSource *source = makeScreenSource(name, this))
+            sources << source;
+    }
+}
+
+ScreenSourceChain::ScreenSourceChain(const QList<ScreenSource *> &given, QObject *parent)
+    : QObject(parent), sources(given)
+{
+    for (ScreenSource *source : qAsConst(sources))
+        source->setParent(this);
+}
+
+void ScreenSourceChain::start()
+{
+    if (running)
+        return;
+    running = true;
+    next = 0;
+    result.clear();
+    failure = tr("No way to capture the screen is available here.");
+    winner.clear();
+    askNext();
+}
+
+void ScreenSourceChain::askNext()
+{
+    if (next >= sources.size()) {
+        running = false;
+        emit finished();
+        return;
+    }
+    ScreenSource *source = sources.at(next++);
+    connect(source, &ScreenSource::finished, this, &ScreenSourceChain::sourceFinished);
+    source->start();
+}
+
+void ScreenSourceChain::sourceFinished()
+{
+    ScreenSource *source = sources.at(next - 1);
+    // A source that answers twice must not end the chain twice.
+    disconnect(source, &ScreenSource::finished, this, &ScreenSourceChain::sourceFinished);
+    if (!source->still().isEmpty()) {
+        result = source->still();
+        failure.clear();
+        winner = source->name();
+        running = false;
+        emit finished();
+        return;
+    }
+    if (!source->errorString().isEmpty())
+        failure = source->errorString();
+    askNext();
+}
+
+} // namespace QMWidgets

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "screensource.h"
+
+#include <QStringList>
+
+namespace QMWidgets {
+
+// Which sources a session asks, in order: on X11 the display itself; on Wayland the compositor's
+// own ways (wlroots screencopy, KWin's screenshot interface), then the desktop portal. allowed,
+// when not empty, keeps only the sources of those names (the test switch CLIPWISE_SCREEN_SOURCES).
+QStringList sessionSourceNames(bool wayland, const QStringList &allowed);
+
+// Makes the source of that name; null for a name it does not know.
+ScreenSource *makeScreenSource(const QString &name, QObject *parent);
+
+// Asks the sources one after the other; the first still ends the chain. finished() follows
+// start() exactly once (maybe before start() returns); on failure errorString() is the last
+// source's reason, the one the user is told.
+class ScreenSourceChain final : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The sources of this session (sessionSourceNames of the environment) unless given.
+    explicit ScreenSourceChain(QObject *parent = nullptr);
+    ScreenSourceChain(const QList<ScreenSource *> &sources, QObject *parent);
+
+    void start();
+    bool isRunning() const { return running; }
+
+    DesktopStill still() const { return result; }
+    QString errorString() const { return failure; }
+    // The source that gave the still; empty on failure.
+    QString sourceName() const { return winner; }
+
+signals:
+    void finished();
+
+private:
+    void askNext();
+    void sourceFinished();
+
+    QList<ScreenSource *> sources;
+    int next = 0;
+    bool running = false;
+    DesktopStill result;
+    QString failure;
+    QString winner;
+};
+
+} // namespace QMWidgets
