@@ -105,7 +105,7 @@ if [ "${BENCH_WAYLAND:-1}" = 1 ] && [ "$(id -u)" -eq 0 ]; then
     "$here/bench/make-screen.sh" 1920 1080 "$work/screen.png"
     out=$build/results-wayland.txt
     : >"$out"
-    "$here/tests/wayland-session.sh" "$work/screen.png" "$here/bench/wayland.sh" \
+    "$here/tests/session.sh" sway "$work/screen.png" "$here/bench/wayland.sh" \
         "$build/app/clipwise" "$runs" "$out" >"$work/wayland.log" 2>&1 || cat "$work/wayland.log"
     echo
     echo "== Wayland 1920x1080 (headless sway, desktop portal), medians of $runs runs, ms from launch =="

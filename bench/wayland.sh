@@ -1,4 +1,4 @@
-# Sourced by tests/wayland-session.sh from bench/run.sh: bench/wayland.sh <clipwise> <runs> <out>.
+# Sourced by tests/session.sh from bench/run.sh: bench/wayland.sh <clipwise> <runs> <out>.
 # Launch to the full-screen still on the headless compositor, the portal included, for each Qt
 # platform; one line of key=value figures (milliseconds from launch) per run into <out>:
 #   call_ms     the program asks the portal for the screenshot (start-up plus the 300 ms timer)

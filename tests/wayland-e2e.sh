@@ -1,12 +1,12 @@
 #!/bin/sh
 # wayland-e2e.sh <clipwise> <virtualpointer>: the built program on both Qt platforms in a Wayland
-# session with the desktop portal (wayland-session.sh), driven by a virtual pointer and wtype.
+# session with the desktop portal (session.sh sway), driven by a virtual pointer and wtype.
 set -eu
 if [ -z "${PORTAL_PID:-}" ]; then
     here=$(cd "$(dirname "$0")" && pwd)
     # Random 4 x 4 blocks: a crop that is off by one pixel anywhere cannot match.
     convert -size 480x270 xc: +noise Random -scale 400% -type TrueColor PNG24:- |
-        "$here/wayland-session.sh" /dev/stdin "$here/wayland-e2e.sh" "$@"; exit
+        "$here/session.sh" sway /dev/stdin "$here/wayland-e2e.sh" "$@"; exit
 fi
 clipwise=$1 pointer=$2 reply=
 

@@ -1,0 +1,97 @@
+#!/bin/sh
+# session.sh <desktop> <background.png> <script> [arguments...]: sources the script in /tmp of a
+# private desktop session showing the picture, and ends every process of the session with it.
+# Desktops:
+#   sway   a headless wlroots compositor, 1920 x 1080, XWayland on, with the desktop portal
+#          (wlroots back end) on a private session bus
+# The script finds fail, waitfor and owned, PORTAL_PID, and the display and bus variables set.
+set -eu
+if [ "${1:-}" != --inside ]; then
+    # A PID namespace ends every process started here with the script; a network namespace
+    # keeps the X servers' abstract sockets apart from any other session; a mount namespace
+    # gives the session its own /tmp: the portal's wlroots back end always writes /tmp/out.png.
+    exec 3<"$2"
+    exec unshare --mount --pid --net --fork --mount-proc "$0" --inside "$@"
+fi
+shift
+desktop=$1 script=$3
+shift 3
+ip link set lo up
+# What the caller keeps under /tmp (this checkout, a build folder) is bound back into the
+# session's own /tmp, so the tests run from a clone anywhere.
+outer=$(mktemp -d /run/clipwise-session.XXXXXX)
+mount --bind /tmp "$outer"
+mount -t tmpfs -o mode=1777 tmpfs /tmp
+for path in "$0" "$script" "$@"; do
+    case $path in /tmp/?*) ;; *) continue ;; esac
+    top=${path#/tmp/} && top=${top%%/*}
+    [ -e "$outer/$top" ] && [ ! -e "/tmp/$top" ] || continue
+    if [ -d "$outer/$top" ]; then mkdir "/tmp/$top"; else : >"/tmp/$top"; fi
+    mount --bind "$outer/$top" "/tmp/$top"
+done
+umount -l "$outer" && rmdir "$outer"
+cd /tmp
+cat <&3 >bg.png && exec 3<&-
+fail() { echo "FAIL: $*"; for f in /tmp/*.log; do echo "== $f"; tail -n 15 "$f"; done; exit 1; }
+waitfor() { # waitfor <seconds> <command...>
+    n=$(($1 * 10)); shift
+    until "$@" 2>/dev/null; do n=$((n - 1)); [ "$n" -gt 0 ] || return 1; sleep 0.1; done
+}
+need() { for tool; do command -v "$tool" >/dev/null || fail "missing $tool (scripts/deps.sh installs it)"; done; }
+owned() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true
+}
+mkdir -m 700 run-root empty
+export XDG_RUNTIME_DIR=/tmp/run-root
+
+# A bus whose service folder is empty, so nothing is started behind the session's back.
+session_bus() {
+    cat >bus.conf <<END
+<busconfig><type>session</type><listen>unix:path=/tmp/bus</listen><auth>EXTERNAL</auth>
+<servicedir>/tmp/empty</servicedir><policy context="default"><allow send_destination="*"/>
+<allow eavesdrop="true"/><allow own="*"/></policy></busconfig>
+END
+    dbus-daemon --config-file=bus.conf --nofork >bus.log 2>&1 &
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=/tmp/bus
+    waitfor 10 test -S bus || fail "no session bus"
+}
+
+start_sway() {
+    need sway swaybg Xwayland xhost grim pipewire wtype jq dbus-send /usr/libexec/xdg-desktop-portal-wlr
+    # The compositor refuses to run as root; everything else runs as root and connects to it.
+    mkdir -m 700 run-sway && chown nobody:nogroup run-sway
+    cat >sway.conf <<END
+output HEADLESS-1 resolution 1920x1080 position 0 0 scale 1
+output * bg /tmp/bg.png fill
+xwayland enable
+default_border none
+seat * hide_cursor 100
+exec sh -c 'echo "\$DISPLAY" >/tmp/run-sway/display'
+END
+    setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" HOME=/tmp \
+        XDG_RUNTIME_DIR=/tmp/run-sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+        sway -c /tmp/sway.conf >sway.log 2>&1 &
+    waitfor 20 test -s run-sway/display || fail "the compositor did not start"
+    export SWAYSOCK WAYLAND_DISPLAY DISPLAY
+    SWAYSOCK=$(ls run-sway/sway-ipc.*.sock) WAYLAND_DISPLAY=$(ls run-sway/wayland-? | head -n 1)
+    SWAYSOCK=/tmp/$SWAYSOCK WAYLAND_DISPLAY=/tmp/$WAYLAND_DISPLAY DISPLAY=$(cat run-sway/display)
+    setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" \
+        XDG_RUNTIME_DIR=/tmp/run-sway DISPLAY="$DISPLAY" xhost +si:localuser:root >/dev/null ||
+        fail "XWayland did not start"
+    session_bus
+    export XDG_CURRENT_DESKTOP=sway
+    pipewire >pipewire.log 2>&1 &
+    waitfor 10 test -S run-root/pipewire-0 || fail "pipewire did not start"
+    /usr/libexec/xdg-desktop-portal-wlr >portal-wlr.log 2>&1 &
+    waitfor 10 owned org.freedesktop.impl.portal.desktop.wlr || fail "the portal's back end did not start"
+    /usr/libexec/xdg-desktop-portal >portal.log 2>&1 &
+    PORTAL_PID=$!
+    waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
+}
+
+case $desktop in
+sway) start_sway ;;
+*) fail "no such desktop: $desktop" ;;
+esac
+. "$script"
