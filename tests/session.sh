@@ -4,6 +4,9 @@
 # Desktops:
 #   sway   a headless wlroots compositor, 1920 x 1080, XWayland on, with the desktop portal
 #          (wlroots back end) on a private session bus
+#   kwin   a headless KWin, 1920 x 1080, XWayland on, with the desktop portal (KDE back end);
+#          SESSION_TRUSTED names executables that KWin lets use its screenshot interface and
+#          its fake input (a desktop file each in the session home's applications folder)
 # The script finds fail, waitfor and owned, PORTAL_PID, and the display and bus variables set.
 set -eu
 if [ "${1:-}" != --inside ]; then
@@ -90,8 +93,45 @@ END
     waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
 }
 
+start_kwin() {
+    kde=/usr/lib/x86_64-linux-gnu/libexec
+    need kwin_wayland Xwayland kbuildsycoca5 wtype jq dbus-send $kde/xdg-desktop-portal-kde
+    export HOME=/tmp/session-home XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+    mkdir -p "$HOME/Pictures" "$HOME/.config" "$HOME/.local/share/applications"
+    mkdir -p -m 1777 /tmp/.X11-unix
+    printf '[KDE]\nAnimationDurationFactor=0\n' >"$HOME/.config/kdeglobals"
+    for program in ${SESSION_TRUSTED:-}; do
+        cat >"$HOME/.local/share/applications/trusted-${program##*/}.desktop" <<END
+[Desktop Entry]
+Type=Application
+Name=${program##*/}
+Exec=$program
+NoDisplay=true
+X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2
+X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input
+END
+    done
+    session_bus
+    # KWin finds the desktop files through the service cache.
+    kbuildsycoca5 >sycoca.log 2>&1 || fail "no service cache"
+    # The packaged binary carries a file capability that a container may not grant: a copy runs.
+    cp "$(command -v kwin_wayland)" /tmp/kwin_wayland
+    /tmp/kwin_wayland --virtual --width 1920 --height 1080 --xwayland --socket wayland-kwin \
+        "sh -c 'env >/tmp/kwin.env'" >kwin.log 2>&1 &
+    waitfor 30 test -s kwin.env || fail "KWin did not start"
+    export WAYLAND_DISPLAY=wayland-kwin DISPLAY XAUTHORITY
+    DISPLAY=$(sed -n 's/^DISPLAY=//p' kwin.env) XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' kwin.env)
+    QT_QPA_PLATFORM=wayland $kde/xdg-desktop-portal-kde >portal-kde.log 2>&1 &
+    waitfor 10 owned org.freedesktop.impl.portal.desktop.kde || fail "the portal's back end did not start"
+    /usr/libexec/xdg-desktop-portal >portal.log 2>&1 &
+    PORTAL_PID=$!
+    waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
+}
+
 case $desktop in
 sway) start_sway ;;
+kwin) start_kwin ;;
 *) fail "no such desktop: $desktop" ;;
 esac
 . "$script"

@@ -2,6 +2,7 @@
 // answer of a stand-in portal on a private bus, the capture screen on the screen it covers.
 #include "screencropper.h"
 #include "screensourcechain.h"
+#include "screensourcekwin.h"
 #include "screensourceportal.h"
 
 #include <QPainter>
@@ -53,7 +54,7 @@ class TestScreenSources final : public QObject
     QProcess bus;
     StandInPortal portal;
     ScreenSourcePortal request; // one for all rows: each request after a finished one works afresh
-    QImage picture;
+    QImage picture, kwinScreen;
     QString file(const QString &name) const { return dir.filePath(name); }
     QString uri(const QString &name) const { return QUrl::fromLocalFile(file(name)).toString(); }
 private slots:
@@ -130,6 +131,66 @@ private slots:
         QVERIFY(
             cutDesktopPicture(desktop.copy(0, 0, desktop.width(), desktop.height() / 2), outputs)
                 .isEmpty());
+    }
+    void kwinPicture_data()
+    {
+        // A 3 x 2 screen, every pixel distinct, sent in the layout the reply describes.
+        QImage screen(3, 2, QImage::Format_RGB32);
+        for (int i = 0; i < 6; ++i)
+            screen.setPixel(i % 3, i / 3, qRgb(40 * i, 255 - 30 * i, 7 * i));
+        const auto sent = [&](QImage::Format format, int stride) {
+            const QImage image = screen.convertToFormat(format);
+            QByteArray bytes;
+            for (int y = 0; y < 2; ++y)
+                bytes += QByteArray(reinterpret_cast<const char *>(image.constScanLine(y)), 12) +
+                         QByteArray(stride - 12, '\x55');
+            return bytes;
+        };
+        const auto described = [](int format, int stride, const char *type = "raw") {
+            return QVariantMap{{"type", type},
+                               {"width", 3u},
+                               {"height", 2u},
+                               {"stride", uint(stride)},
+                               {"format", uint(format)}};
+        };
+        QTest::addColumn<QVariantMap>("description");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("read");
+        // Transparent pixels of a screen are shown opaque, never blended with black.
+        QImage clear = screen.convertToFormat(QImage::Format_ARGB32);
+        for (int i = 0; i < 6; ++i)
+            clear.setPixel(i % 3, i / 3, screen.pixel(i % 3, i / 3) & 0xffffff);
+        const QByteArray clearBytes(reinterpret_cast<const char *>(clear.constBits()), 24);
+        QTest::newRow("RGB32, padded lines")
+            << described(4, 16) << sent(QImage::Format_RGB32, 16) << true;
+        QTest::newRow("ARGB32 with no alpha") << described(5, 12) << clearBytes << true;
+        QTest::newRow("RGBA8888") << described(17, 12) << sent(QImage::Format_RGBA8888, 12) << true;
+        QTest::newRow("16-bit format refused")
+            << described(7, 12) << sent(QImage::Format_RGB32, 12) << false;
+        QTest::newRow("bytes missing")
+            << described(4, 12) << sent(QImage::Format_RGB32, 12).chopped(1) << false;
+        QTest::newRow("lines shorter than pixels")
+            << described(4, 8) << sent(QImage::Format_RGB32, 12).left(16) << false;
+        QTest::newRow("not raw") << described(4, 12, "png") << sent(QImage::Format_RGB32, 12)
+                                 << false;
+        QTest::newRow("no width") << QVariantMap{{"type", "raw"},
+                                                 {"height", 2u},
+                                                 {"stride", 12u},
+                                                 {"format", 4u}}
+                                  << QByteArray() << false;
+        kwinScreen = screen;
+    }
+    void kwinPicture()
+    {
+        QFETCH(QVariantMap, description);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, read);
+        const QImage image = kwinRawImage(description, bytes);
+        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), read ? kwinScreen : QImage());
+        // Opaque in the bytes themselves, where a blend would look.
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 3; x < image.width() * 4; x += 4)
+                QCOMPARE(image.constScanLine(y)[x], uchar(0xff));
     }
     void answers_data()
     {

@@ -382,6 +382,25 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceKWin</name>
+    <message>
+        <source>KWin did not hand over the screen within %1 seconds.</source>
+        <translation>لم يسلّم KWin الشاشة خلال %1 ثانية.</translation>
+    </message>
+    <message>
+        <source>The desktop has no KWin screenshot interface.</source>
+        <translation>لا تتوفر في سطح المكتب واجهة لقطات الشاشة الخاصة بـ KWin.</translation>
+    </message>
+    <message>
+        <source>KWin did not take the screenshot: %1</source>
+        <translation>لم يلتقط KWin لقطة الشاشة: %1</translation>
+    </message>
+    <message>
+        <source>KWin&apos;s screenshot is not a picture of the screen %1.</source>
+        <translation>لقطة KWin ليست صورة للشاشة %1.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>

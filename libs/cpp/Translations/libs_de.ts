@@ -382,6 +382,25 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceKWin</name>
+    <message>
+        <source>KWin did not hand over the screen within %1 seconds.</source>
+        <translation>KWin hat den Bildschirm nicht innerhalb von %1 Sekunden übergeben.</translation>
+    </message>
+    <message>
+        <source>The desktop has no KWin screenshot interface.</source>
+        <translation>Die Arbeitsumgebung bietet keine KWin-Bildschirmfoto-Schnittstelle.</translation>
+    </message>
+    <message>
+        <source>KWin did not take the screenshot: %1</source>
+        <translation>KWin hat das Bildschirmfoto nicht aufgenommen: %1</translation>
+    </message>
+    <message>
+        <source>KWin&apos;s screenshot is not a picture of the screen %1.</source>
+        <translation>Das Bildschirmfoto von KWin ist kein Bild des Bildschirms %1.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>

@@ -382,6 +382,25 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceKWin</name>
+    <message>
+        <source>KWin did not hand over the screen within %1 seconds.</source>
+        <translation>KWin no entregó la pantalla en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The desktop has no KWin screenshot interface.</source>
+        <translation>El escritorio no ofrece la interfaz de capturas de pantalla de KWin.</translation>
+    </message>
+    <message>
+        <source>KWin did not take the screenshot: %1</source>
+        <translation>KWin no hizo la captura de pantalla: %1</translation>
+    </message>
+    <message>
+        <source>KWin&apos;s screenshot is not a picture of the screen %1.</source>
+        <translation>La captura de KWin no es una imagen de la pantalla %1.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>

@@ -382,6 +382,25 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceKWin</name>
+    <message>
+        <source>KWin did not hand over the screen within %1 seconds.</source>
+        <translation>KWin n&apos;a pas transmis l&apos;écran dans un délai de %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The desktop has no KWin screenshot interface.</source>
+        <translation>L&apos;environnement de bureau n&apos;offre pas l&apos;interface de capture d&apos;écran de KWin.</translation>
+    </message>
+    <message>
+        <source>KWin did not take the screenshot: %1</source>
+        <translation>KWin n&apos;a pas pris la capture d&apos;écran : %1</translation>
+    </message>
+    <message>
+        <source>KWin&apos;s screenshot is not a picture of the screen %1.</source>
+        <translation>La capture de KWin n&apos;est pas une image de l&apos;écran %1.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>

@@ -382,6 +382,25 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceKWin</name>
+    <message>
+        <source>KWin did not hand over the screen within %1 seconds.</source>
+        <translation>KWin ने %1 सेकंड के भीतर स्क्रीन नहीं सौंपी।</translation>
+    </message>
+    <message>
+        <source>The desktop has no KWin screenshot interface.</source>
+        <translation>डेस्कटॉप में KWin का स्क्रीनशॉट इंटरफ़ेस नहीं है।</translation>
+    </message>
+    <message>
+        <source>KWin did not take the screenshot: %1</source>
+        <translation>KWin ने स्क्रीनशॉट नहीं लिया: %1</translation>
+    </message>
+    <message>
+        <source>KWin&apos;s screenshot is not a picture of the screen %1.</source>
+        <translation>KWin का स्क्रीनशॉट स्क्रीन %1 की तस्वीर नहीं है।</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourcePortal</name>
     <message>
         <source>The desktop did not answer the screenshot request within %1 seconds.</source>

@@ -1,5 +1,6 @@
 #include "screensourcechain.h"
 
+#include "screensourcekwin.h"
 #include "screensourceportal.h"
 #include "screensourcex11.h"
 
@@ -7,8 +8,9 @@ namespace QMWidgets {
 
 QStringList sessionSourceNames(bool wayland, const QStringList &allowed)
 {
-    const QStringList all = wayland ? QStringList{ScreenSourcePortal::sourceName}
-                                    : QStringList{ScreenSourceX11::sourceName};
+    const QStringList all =
+        wayland ? QStringList{ScreenSourceKWin::sourceName, ScreenSourcePortal::sourceName}
+                : QStringList{ScreenSourceX11::sourceName};
     if (allowed.isEmpty())
         return all;
     QStringList kept;
@@ -23,6 +25,8 @@ ScreenSource *makeScreenSource(const QString &name, QObject *parent)
 {
     if (name == ScreenSourceX11::sourceName)
         return new ScreenSourceX11(parent);
+    if (name == ScreenSourceKWin::sourceName)
+        return new ScreenSourceKWin(parent);
     if (name == ScreenSourcePortal::sourceName)
         return new ScreenSourcePortal(parent);
     return nullptr;
