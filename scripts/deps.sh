@@ -3,7 +3,7 @@
 set -eu
 packages="build-essential cmake pkg-config qtbase5-dev qttools5-dev-tools qttools5-dev libqt5svg5-dev
     qttranslations5-l10n qtbase5-doc-html libxcb1-dev libxcb-shm0-dev libxcb-xtest0-dev libqt5x11extras5-dev qtbase5-private-dev
-    xvfb xauth xdotool x11-utils imagemagick dbus util-linux iproute2 appstream lintian man-db
+    xvfb xserver-xorg-core xserver-xorg-video-dummy xauth xdotool x11-utils imagemagick dbus util-linux iproute2 appstream lintian man-db
     sway swaybg xwayland x11-xserver-utils xdg-desktop-portal xdg-desktop-portal-wlr pipewire qtwayland5
     xdg-desktop-portal-gtk grim wtype jq libwayland-dev
     fonts-dejavu-core fonts-noto-core fonts-noto-cjk clang-14 libclang-rt-14-dev"
