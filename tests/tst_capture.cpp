@@ -333,16 +333,23 @@ private slots:
         QTest::addColumn<double>("scale");
         QTest::addColumn<bool>("prepare");
         QTest::addColumn<bool>("shm");
-        QTest::newRow("segment prepared ahead") << 1.0 << true << true;
-        QTest::newRow("ratio 1.25") << 1.25 << true << true;
-        QTest::newRow("ratio 2, segment made at the grab") << 2.0 << false << true;
-        QTest::newRow("server without shared memory") << 1.0 << true << false;
+        QTest::addColumn<Rects>("layout");
+        QTest::newRow("ratio 1.25") << 1.25 << true << true << Rects();
+        QTest::newRow("server without shared memory") << 1.0 << true << false << Rects();
+        QTest::newRow("primary right, ratio 2, segment made at the grab")
+            << 2.0 << false << true << primaryRight;
     }
     void grabsAgree()
     {
         QFETCH(double, scale);
         QFETCH(bool, prepare);
         QFETCH(bool, shm);
+        QFETCH(Rects, layout);
+        QString primary = root.filePath("picture.png");
+        if (!layout.isEmpty()) {
+            QVERIFY(arrange(layout));
+            QVERIFY(rootPicture.copy(layout[0]).save(primary = root.filePath("primary.bmp")));
+        }
         QProcess server, child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         const QString noShm("-displayfd 1 -screen 0 640x480x24 -nolisten tcp -extension MIT-SHM");
@@ -350,8 +357,8 @@ private slots:
             env.insert("DISPLAY", ":" + start(server, "Xvfb", noShm.split(' ')));
         env.insert("QT_SCALE_FACTOR", QString::number(scale));
         child.setProcessEnvironment(env);
-        child.start(qApp->applicationFilePath(), {"--compare", shm ? "shm" : "", prepare ? "p" : "",
-                                                  root.filePath("picture.png")});
+        child.start(qApp->applicationFilePath(),
+                    {"--compare", shm ? "shm" : "", prepare ? "p" : "", primary});
         QVERIFY(child.waitForFinished(60000));
         server.kill(), server.waitForFinished();
         QCOMPARE(child.exitCode(), 0);
