@@ -1,4 +1,5 @@
 #include "mmessagebox.h"
+#include "dialogrunner.h"
 #include "standardbutton.h"
 
 #include "smallscreen.h"
@@ -102,7 +103,7 @@ int MMessageBox::run(int icon, QWidget *parent, const QString &title, const QStr
                      int buttons, Qt::TextFormat textFormat)
 {
     auto *box = new MMessageBox(icon, title, text, buttons, parent, QString(), textFormat);
-    const int result = box->exec();
+    const int result = runDialog(box);
     // Nothing reads the box afterwards; a box without parent would otherwise live until exit.
     delete box;
     return result;

@@ -299,12 +299,6 @@ void ScreenCropper::keyPressEvent(QKeyEvent *e)
         // By name, so the application object's slot is reached through its meta-object.
         if (QCoreApplication *app = QCoreApplication::instance())
             QMetaObject::invokeMethod(app, "slotAbout");
-        // Without a window manager the focus falls to the root window when the dialog goes, and
-        // no key, Escape included, would reach the capture screen again.
-        if (isVisible()) {
-            activateWindow();
-            setFocus(Qt::OtherFocusReason);
-        }
     }
 }
 
