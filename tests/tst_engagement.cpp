@@ -1,7 +1,9 @@
 // The quit-time reminder over simulated runs and the answers to its prompts, the message box,
-// the About dialog's pages and licence, and the introduction's slide show.
+// the About dialog's pages and licence, dialogs over the capture screen, and the introduction's
+// slide show.
 #include "aboutdialog.h"
 #include "app.h"
+#include "dialogrunner.h"
 #include "editormessages.h"
 #include "helpdialog.h"
 #include "helpdisplay.h"
@@ -202,6 +204,27 @@ private slots:
             QCOMPARE(box.exec(), i < order.size() ? results.at(i) : 0);
             QCOMPARE(texts, order);
         }
+    }
+
+    void dialogsOverTheCaptureScreenTakeItsInput()
+    {
+        // Over the full-screen capture window under a window manager a dialog is not modal to
+        // Qt: the window takes no input until the last dialog over it has closed.
+        auto app = makeApp();
+        QWidget owner;
+        owner.show();
+        auto *about = new QDialog(&owner), *update = new QDialog(&owner);
+        bool inner = false, outer = false;
+        QTimer::singleShot(0, about, [&] {
+            QTimer::singleShot(0, update, [&] {
+                inner = !owner.isEnabled() && update->isEnabled() && about->isEnabled();
+                update->done(7);
+            });
+            outer = runWithoutModality(update) == 7 && !owner.isEnabled() && about->isVisible();
+            about->reject();
+        });
+        QCOMPARE(runWithoutModality(about), 0);
+        QVERIFY(inner && outer && owner.isEnabled());
     }
 
     void pathsInWarningsStayText()

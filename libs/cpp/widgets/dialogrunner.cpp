@@ -41,28 +41,33 @@ bool x11WindowManagerRunning()
 
 } // namespace
 
+int runWithoutModality(QDialog *dialog)
+{
+    QWidget *owner = dialog->parentWidget()->window();
+    const bool ownerFree = owner->isEnabled();
+    // Disabling the owner disables its child windows too; a window can be enabled again.
+    owner->setEnabled(false);
+    dialog->setEnabled(true);
+    QPointer<QDialog> alive(dialog);
+    QEventLoop loop;
+    QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    dialog->show();
+    if (dialog->isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    owner->setEnabled(ownerFree);
+    return alive ? alive->result() : 0;
+}
+
 int runDialog(QDialog *dialog)
 {
     QWidget *owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
     // Another dialog may be open over the owner already (a timer's dialog over the About
-    // dialog): the owner stays without input, and without the keyboard, until that one closes.
+    // dialog): then the owner stays without the keyboard until that one has closed too.
     const bool ownerFree = owner && owner->isEnabled();
-    int result = 0;
-    if (owner && owner->isVisible() && owner->isFullScreen() && x11WindowManagerRunning()) {
-        // Disabling the owner disables its child windows too; a window can be enabled again.
-        owner->setEnabled(false);
-        dialog->setEnabled(true);
-        QPointer<QDialog> alive(dialog);
-        QEventLoop loop;
-        QObject::connect(dialog, &QDialog::finished, &loop, &QEventLoop::quit);
-        dialog->show();
-        if (dialog->isVisible())
-            loop.exec(QEventLoop::DialogExec);
-        owner->setEnabled(ownerFree);
-        result = alive ? alive->result() : 0;
-    } else {
-        result = dialog->exec();
-    }
+    const int result =
+        owner && owner->isVisible() && owner->isFullScreen() && x11WindowManagerRunning()
+            ? runWithoutModality(dialog)
+            : dialog->exec();
     if (ownerFree && owner->isVisible()) {
         owner->activateWindow();
         owner->setFocus(Qt::OtherFocusReason);

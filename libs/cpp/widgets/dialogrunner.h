@@ -15,4 +15,9 @@ namespace QMWidgets {
 // transient for the focused one.
 int runDialog(QDialog *dialog);
 
+// What runDialog() does over a full-screen parent under a window manager: shows the dialog
+// without Qt's modality and runs it to its end while the parent (which must exist) takes no
+// input; an owner that was already without input (a dialog open over it) stays so.
+int runWithoutModality(QDialog *dialog);
+
 } // namespace QMWidgets
