@@ -4,10 +4,9 @@
 # Desktops:
 #   sway   a headless wlroots compositor, 1920 x 1080, XWayland on, with the desktop portal
 #          (wlroots back end) on a private session bus
-#   i3       Xvfb 1920 x 1080 with i3 and its bar
-#   openbox  Xvfb 1920 x 1080 with openbox and the tint2 panel
-# The script finds fail, waitfor and owned, PORTAL_PID (sway), PANEL (the X11 desktops' panel
-# window) and the display and bus variables set.
+#   i3, openbox  Xvfb 1920 x 1080 with i3 and its bar, or openbox and the tint2 panel
+# The script finds fail, waitfor and owned, PORTAL_PID (sway), PANEL (the panel's window on X11)
+# and the display and bus variables set.
 set -eu
 if [ "${1:-}" != --inside ]; then
     # A PID namespace ends every process started here with the script; a network namespace
@@ -93,47 +92,29 @@ END
     waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
 }
 
-# The X11 desktops: the picture as the root window's background, the window manager, then the
-# panel, mapped before the script starts.
-start_x11() { # start_x11 <window manager command...>
-    need Xvfb xprop xdotool display
+# X11: an Xvfb of its own showing the picture; the window manager starts the panel.
+start_x11() { # start_x11 <panel's window class> <window manager command...>
+    class=$1 && shift
+    need Xvfb xdotool display "$1"
     Xvfb :1 -screen 0 1920x1080x24 -nolisten tcp -noreset >xvfb.log 2>&1 &
     export DISPLAY=:1
     waitfor 10 test -S .X11-unix/X1 || fail "Xvfb did not start"
     display -window root bg.png || : # sets the background, yet answers 1
     "$@" >wm.log 2>&1 &
-    waitfor 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "the window manager did not start"
-}
-panel() { # panel <window class>: waits until the panel's window is mapped
-    class=$1
     waitfor 20 eval 'PANEL=$(xdotool search --onlyvisible --class "$class" | head -n 1) && [ -n "$PANEL" ]' ||
-        fail "the panel did not start"
+        fail "no panel"
 }
-
 start_i3() {
-    need i3 i3bar
-    printf "# i3 config file (v4)\\nfont pango:DejaVu Sans 8\\nbar {\\n}\\n" >i3.conf
-    start_x11 i3 -c /tmp/i3.conf
-    panel i3bar
+    printf '# i3 config file (v4)\nfont pango:DejaVu Sans 8\nbar {\n}\n' >i3.conf
+    start_x11 i3bar i3 -c /tmp/i3.conf
 }
-
 start_openbox() {
-    need openbox tint2
-    # One solid colour and no clock, so the panel looks the same all along.
-    cat >tint2rc <<END
-rounded = 0
-border_width = 0
-background_color = #2050a0 100
-panel_items = T
-panel_size = 100% 30
-panel_position = bottom center horizontal
-panel_layer = top
-panel_background_id = 1
-END
-    start_x11 openbox
-    tint2 -c /tmp/tint2rc >tint2.log 2>&1 &
-    panel tint2
+    need tint2
+    # The packaged panel's layer, in one solid colour and without the clock, so it looks the
+    # same all along.
+    printf '%s\n' 'rounded = 0' 'background_color = #2050a0 100' 'panel_background_id = 1' \
+        'panel_items = T' 'panel_size = 100% 30' 'panel_layer = top' >tint2rc
+    start_x11 tint2 openbox --startup 'tint2 -c /tmp/tint2rc'
 }
 
 case $desktop in

@@ -1,6 +1,5 @@
 // The quit-time reminder over simulated runs and the answers to its prompts, the message box,
-// the About dialog's pages and licence, dialogs over the capture screen, and the introduction's
-// slide show.
+// dialogs over the capture screen, the About dialog's pages and licence, the introduction.
 #include "aboutdialog.h"
 #include "app.h"
 #include "dialogrunner.h"
@@ -206,10 +205,8 @@ private slots:
         }
     }
 
-    void dialogsOverTheCaptureScreenTakeItsInput()
+    void dialogsOverTheCaptureScreenTakeItsInput() // until the last one over it has closed
     {
-        // Over the full-screen capture window under a window manager a dialog is not modal to
-        // Qt: the window takes no input until the last dialog over it has closed.
         auto app = makeApp();
         QWidget owner;
         owner.show();

@@ -5,8 +5,7 @@
 set -eu
 if [ -z "${PANEL:-}" ]; then
     here=$(cd "$(dirname "$0")" && pwd)
-    for desktop in i3 openbox; do
-        # Random 4 x 4 blocks, so anything drawn over the still changes its pixels.
+    for desktop in i3 openbox; do # random 4 x 4 blocks: whatever covers the still changes pixels
         convert -size 480x270 xc: +noise Random -scale 400% -type TrueColor PNG24:- |
             "$here/session.sh" "$desktop" /dev/stdin "$here/wm-e2e.sh" "$@" || exit 1
     done
@@ -16,18 +15,14 @@ clipwise=$1
 need python3 import convert compare xwininfo
 
 # The update service offers a newer build; it is held stopped until the still is on record.
-mkdir -p srv/p/apps/buildsinfo
-echo 'build:9;date:2099-01-01;windows:all' >srv/p/apps/buildsinfo/clipwise_win
-python3 -u -m http.server --bind 127.0.0.1 --directory srv 8000 >http.log 2>&1 &
-server=$!
+mkdir -p srv/p/apps/buildsinfo && echo 'build:9;date:2099-01-01;windows:all' >srv/p/apps/buildsinfo/clipwise_win
+python3 -u -m http.server --bind 127.0.0.1 --directory srv 8000 >http.log 2>&1 & server=$!
 waitfor 10 grep -q Serving http.log || fail "no update service"
 
-# pixels <picture> <region> [mask]: how many pixels of the screen's region differ from the
-# picture's, leaving out the rectangle mask ("x0,y0 x1,y1").
+# pixels <picture> <region> [mask "x0,y0 x1,y1"]: how many pixels of the screen's region differ
 pixels() {
-    import -window root now.png
-    convert now.png "$1" ${3:+-fill black -draw "rectangle $3"} -crop "$2" \
-        -metric AE -compare -format '%[distortion]' info:
+    import -window root now.png && convert now.png "$1" ${3:+-fill black -draw "rectangle $3"} \
+        -crop "$2" -metric AE -compare -format '%[distortion]' info:
 }
 differs() { [ "$(pixels "$@")" -gt 0 ]; }
 same() { [ "$(pixels "$@")" -eq 0 ]; }
@@ -41,18 +36,14 @@ while read -r name setting key title; do
     kill -STOP "$server"
     HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config QT_QPA_PLATFORM=xcb \
         CLIPWISE_TEST_SERVICES=loopback-only CLIPWISE_TEST_PRIMARY_BASE=http://127.0.0.1:8000/p \
-        "$clipwise" >>clipwise.log 2>&1 &
-    pid=$!
-    # The instruction box's fill over the picture: the still is up.
-    waitfor 10 differs bg.png 60x60+540+480 || fail "$desktop $name: no still"
-    sleep 0.5 && import -window root still.png
-    kill -CONT "$server"
+        "$clipwise" >>clipwise.log 2>&1 & pid=$!
+    waitfor 10 differs bg.png 60x60+540+480 || fail "$desktop $name: no instruction box over the still"
+    sleep 0.5 && import -window root still.png && kill -CONT "$server"
     [ "$key" = - ] || xdotool key "$key"
     waitfor 15 shown || fail "$desktop $name: the dialog did not open"
     eval "$(xwininfo -id "$dialog" | sed -n 's/^ *Absolute upper-left \([XY]\): *\(-*[0-9]*\)$/\1=\2/p
         s/^ *Width: /W=/p; s/^ *Height: /H=/p')"
-    # The window manager's frame stands out around it.
-    frame="$((X - 40)),$((Y - 40)) $((X + W + 40)),$((Y + H + 40))"
+    frame="$((X - 40)),$((Y - 40)) $((X + W + 40)),$((Y + H + 40))" # with the window manager's
     waitfor 10 differs still.png "${W}x$H+$X+$Y" || fail "$desktop $name: the dialog is not above the still"
     waitfor 5 same still.png 1920x1080+0+0 "$frame" || fail "$desktop $name: the still is covered around the dialog"
     xdotool key Escape
@@ -60,8 +51,7 @@ while read -r name setting key title; do
     waitfor 5 same still.png 1920x1080+0+0 || fail "$desktop $name: the still is not whole after the dialog"
     xdotool key Escape
     waitfor 10 eval '! kill -0 "$pid"' || fail "$desktop $name: Escape did not quit"
-    rc=0 && wait "$pid" || rc=$?
-    [ "$rc" -eq 0 ] && [ -z "$(ls home/Desktop)" ] || fail "$desktop $name: exit $rc, saved $(ls home/Desktop)"
+    wait "$pid" && [ -z "$(ls home/Desktop)" ] || fail "$desktop $name: a failed exit, or a file saved"
     echo "ok: $desktop $name: the dialog shows above the still, Escape closes it, Escape quits"
 done <<END
 about checkupdates=false a Clipwise Info
