@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>اضغط [ESC] لإلغاء هذه العملية</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>نافذة الالتقاط ليست على شاشة أمكن التقاطها، لذا لا يمكن تحديد أي شيء. لم يُحفظ أي شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>لا تتوفر هنا أي طريقة لالتقاط الشاشة.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>تعذرت قراءة لقطة الشاشة %1 من سطح المكتب كصورة.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>لقطة الشاشة من سطح المكتب لا تطابق شاشاته.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>تعذّر التقاط الشاشة.</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>Drücken Sie [ESC], um den Vorgang abzubrechen</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>Das Aufnahmefenster liegt auf keinem Bildschirm, der aufgenommen werden konnte; es kann nichts ausgewählt werden. Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>Hier steht keine Möglichkeit zur Verfügung, den Bildschirm aufzunehmen.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>Das Bildschirmfoto %1 der Arbeitsumgebung konnte nicht als Bild gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>Das Bildschirmfoto der Arbeitsumgebung passt nicht zu ihren Bildschirmen.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>Der Bildschirm konnte nicht aufgenommen werden.</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>Pulse [ESC] para cancelar la operación</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>La ventana de captura no está en una pantalla que se haya podido capturar, así que no se puede seleccionar nada. No se ha guardado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>Aquí no hay ninguna forma de capturar la pantalla.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>No se pudo leer como imagen la captura de pantalla %1 del escritorio.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>La captura del escritorio no se corresponde con sus pantallas.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>No se pudo capturar la pantalla.</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>Appuyez sur [ESC] pour annuler l&apos;opération</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>La fenêtre de capture ne se trouve sur aucun écran qui a pu être capturé ; rien ne peut être sélectionné. Rien n&apos;a été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>Aucun moyen de capturer l&apos;écran n&apos;est disponible ici.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>La capture d&apos;écran %1 fournie par le bureau n&apos;a pas pu être lue comme image.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>La capture d&apos;écran de l&apos;environnement de bureau ne correspond pas à ses écrans.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>L&apos;écran n&apos;a pas pu être capturé.</translation>
     </message>
 </context>
 <context>

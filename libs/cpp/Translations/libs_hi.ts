@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>यह कार्य रद्द करने के लिए [ESC] दबाएँ</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>कैप्चर विंडो किसी ऐसी स्क्रीन पर नहीं है जिसे कैप्चर किया जा सका, इसलिए कुछ भी चुना नहीं जा सकता। कुछ भी सहेजा नहीं गया।</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>यहाँ स्क्रीन कैप्चर करने का कोई तरीका उपलब्ध नहीं है।</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>डेस्कटॉप का स्क्रीनशॉट %1 चित्र के रूप में नहीं पढ़ा जा सका।</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>डेस्कटॉप का स्क्रीनशॉट उसकी स्क्रीनों से मेल नहीं खाता।</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>स्क्रीन कैप्चर नहीं की जा सकी।</translation>
     </message>
 </context>
 <context>

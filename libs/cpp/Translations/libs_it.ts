@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>Premi [ESC] per annullare l&apos;operazione</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>La finestra di cattura non si trova su uno schermo che è stato possibile catturare, quindi non si può selezionare nulla. Non è stato salvato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>Qui non è disponibile alcun modo per catturare lo schermo.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>Non è stato possibile leggere come immagine lo screenshot %1 del desktop.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>La cattura del desktop non corrisponde ai suoi schermi.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>Non è stato possibile catturare lo schermo.</translation>
     </message>
 </context>
 <context>

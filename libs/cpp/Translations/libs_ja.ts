@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>[ESC] を押すと操作をキャンセルします</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>キャプチャ ウィンドウがキャプチャできた画面上にないため、何も選択できません。何も保存されませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>ここでは画面をキャプチャする方法がありません。</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>デスクトップのスクリーンショット %1 を画像として読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>デスクトップのスクリーンショットが画面と一致しません。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>画面をキャプチャできませんでした。</translation>
     </message>
 </context>
 <context>

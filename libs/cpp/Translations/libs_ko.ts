@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>[ESC]를 누르면 작업이 취소됩니다</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>캡처 창이 캡처할 수 있었던 화면에 있지 않아 아무것도 선택할 수 없습니다. 아무것도 저장되지 않았습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>여기서는 화면을 캡처할 방법이 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>데스크톱의 스크린샷 %1을(를) 그림으로 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>데스크톱의 스크린샷이 화면과 일치하지 않습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>화면을 캡처할 수 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>Druk op [ESC] om te annuleren</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>Het opnamevenster staat niet op een scherm dat kon worden vastgelegd, dus er kan niets worden geselecteerd. Er is niets opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>Hier is geen manier beschikbaar om het scherm vast te leggen.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>De schermafdruk %1 van de desktop kon niet als afbeelding worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>De schermafdruk van de bureaubladomgeving past niet bij haar schermen.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>Het scherm kon niet worden vastgelegd.</translation>
     </message>
 </context>
 <context>

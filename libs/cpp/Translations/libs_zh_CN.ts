@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>按 [ESC] 取消此操作</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>截图窗口不在已截取的屏幕上，因此无法选择任何内容。未保存任何文件。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>此处没有可用的截取屏幕的方式。</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>无法将桌面的截图 %1 读取为图片。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>桌面的截图与其屏幕不符。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>无法截取屏幕。</translation>
     </message>
 </context>
 <context>

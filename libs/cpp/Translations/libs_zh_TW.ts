@@ -380,6 +380,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>按 [ESC] 取消此操作</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>擷取視窗不在已擷取的螢幕上，因此無法選取任何內容。未儲存任何檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>此處沒有可用的擷取螢幕方式。</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourcePortal</name>
@@ -404,6 +415,17 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>無法將桌面的螢幕截圖 %1 讀取為圖片。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>桌面的螢幕擷取與其螢幕不符。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>無法擷取螢幕。</translation>
     </message>
 </context>
 <context>

@@ -189,8 +189,8 @@ void ScreenCropper::failPlacement()
 {
     if (onStill || !isVisible())
         return;
-    failure = tr("Clipwise could not tell which screen its window is on, so it cannot show the "
-                 "picture of that screen. Nothing was saved.");
+    failure = tr("The capture window is not on a screen that could be captured, so nothing can "
+                 "be selected. Nothing was saved.");
     slotClose();
 }
 
