@@ -3,6 +3,7 @@
 #include "screensource.h"
 
 #include <QDateTime>
+#include <QMap>
 #include <QStringList>
 
 class QDBusPendingCallWatcher;
@@ -20,6 +21,11 @@ QString portalRequestPath(const QString &uniqueName, const QString &handleToken)
 // this request and not a file the user already had.
 bool mayRemovePortalFile(const QFileInfo &file, const QDateTime &requestStarted);
 
+// Whether the desktop's permission store, as its Lookup of the table "screenshot" answers,
+// holds "no" for the programs outside a sandbox (application id ""), Clipwise among them: the
+// answer "Deny" to the desktop's question is kept there, and the desktop then refuses at once.
+bool screenshotsDenied(const QMap<QString, QStringList> &permissions);
+
 // One request for a still of the screens to the desktop's screenshot portal on the session bus,
 // the way in on every Wayland desktop. Everything happens from the event loop.
 class ScreenSourcePortal final : public ScreenSource
@@ -30,10 +36,10 @@ public:
     static const QString sourceName;
 
     // How long the desktop may take to answer, in milliseconds. A desktop may first ask the user
-    // whether this program may take screenshots at all; reading and answering that question
-    // takes a person a while, so two minutes. Beyond that the program would sit invisibly in the
-    // background, which is worse than saying that the capture failed.
-    static constexpr int defaultTimeoutMs = 120000;
+    // whether programs may take screenshots at all. The portal of Debian 12 waits 25 seconds for
+    // that answer and then never answers the request, leaving the question on screen; waiting
+    // longer than that, with a margin for taking the picture, would only keep the user waiting.
+    static constexpr int defaultTimeoutMs = 30000;
 
     explicit ScreenSourcePortal(QObject *parent = nullptr);
     ~ScreenSourcePortal() override;
@@ -53,6 +59,8 @@ private:
     void listenOn(const QString &path);
     void deliver(const QImage &image, const QString &reason);
     void readPicture(const QVariantMap &results);
+    void explainRefusal(uint response);
+    void closeRequests();
 
     int timeoutMs = defaultTimeoutMs;
     QTimer *deadline = nullptr;
