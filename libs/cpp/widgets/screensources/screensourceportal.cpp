@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMap>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QUrl>
@@ -33,6 +34,14 @@ const QString allowAgainCommand =
                    "-m org.freedesktop.impl.portal.PermissionStore.SetPermission "
                    "screenshot true screenshot '' \"['yes']\"");
 
+// Whether the permission store's entries for screenshots (application id: answers) hold "no"
+// for the programs outside a sandbox, application id "": the answer "Deny" to the desktop's
+// question is kept there, and the desktop then refuses at once without asking.
+bool screenshotsDenied(const QMap<QString, QStringList> &permissions)
+{
+    return permissions.value(QString()).value(0) == QLatin1String("no");
+}
+
 } // namespace
 
 QString portalRequestPath(const QString &uniqueName, const QString &handleToken)
@@ -52,11 +61,6 @@ bool mayRemovePortalFile(const QFileInfo &file, const QDateTime &requestStarted)
     // others, so the comparison is made in whole seconds.
     const qint64 written = file.lastModified().toSecsSinceEpoch();
     return requestStarted.isValid() && written >= requestStarted.toSecsSinceEpoch();
-}
-
-bool screenshotsDenied(const QMap<QString, QStringList> &permissions)
-{
-    return permissions.value(QString()).value(0) == QLatin1String("no");
 }
 
 const QString ScreenSourcePortal::sourceName = QStringLiteral("portal");

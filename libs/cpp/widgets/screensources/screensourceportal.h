@@ -3,7 +3,6 @@
 #include "screensource.h"
 
 #include <QDateTime>
-#include <QMap>
 #include <QStringList>
 
 class QDBusPendingCallWatcher;
@@ -20,11 +19,6 @@ QString portalRequestPath(const QString &uniqueName, const QString &handleToken)
 // file (no link, no folder) written since the request started, that is one the desktop made for
 // this request and not a file the user already had.
 bool mayRemovePortalFile(const QFileInfo &file, const QDateTime &requestStarted);
-
-// Whether the desktop's permission store, as its Lookup of the table "screenshot" answers,
-// holds "no" for the programs outside a sandbox (application id ""), Clipwise among them: the
-// answer "Deny" to the desktop's question is kept there, and the desktop then refuses at once.
-bool screenshotsDenied(const QMap<QString, QStringList> &permissions);
 
 // One request for a still of the screens to the desktop's screenshot portal on the session bus,
 // the way in on every Wayland desktop. Everything happens from the event loop.
