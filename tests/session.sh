@@ -92,12 +92,10 @@ END
     waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
 }
 
-overview() { # overview true|false: shows or leaves the shell's overview and tells whether it did
-    set -- org.gnome.Shell OverviewActive "$1"
-    gdbus call --session --dest $1 --object-path /org/gnome/Shell \
-        --method org.freedesktop.DBus.Properties.Set "$1" "$2" "<$3>" >/dev/null
-    gdbus call --session --dest $1 --object-path /org/gnome/Shell \
-        --method org.freedesktop.DBus.Properties.Get "$1" "$2" | grep -q "$3"
+leave_overview() {
+    set -- gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell --method
+    "$@" org.freedesktop.DBus.Properties.Set org.gnome.Shell OverviewActive '<false>' >/dev/null
+    "$@" org.freedesktop.DBus.Properties.Get org.gnome.Shell OverviewActive | grep -q false
 }
 start_gnome() {
     need gnome-shell Xwayland gdbus gsettings dbus-send /usr/libexec/xdg-desktop-portal-gnome \
@@ -129,7 +127,7 @@ start_gnome() {
     XAUTHORITY=$(ls run-root/.mutter-Xwaylandauth.*) && export XAUTHORITY=/tmp/$XAUTHORITY
     # It starts in the overview once started; leave that.
     waitfor 60 grep -q 'GNOME Shell started' shell.log || fail "the shell did not finish starting"
-    waitfor 10 overview false || fail "the shell stays in its overview"
+    waitfor 10 leave_overview || fail "the shell stays in its overview"
     /usr/libexec/xdg-desktop-portal-gnome >portal-gnome.log 2>&1 &
     waitfor 10 owned org.freedesktop.impl.portal.desktop.gnome || fail "the portal's back end did not start"
     /usr/libexec/xdg-desktop-portal >portal.log 2>&1 &
