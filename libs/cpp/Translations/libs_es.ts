@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise está esperando el permiso del escritorio para hacer la captura de pantalla.
+Si el escritorio pregunta si las aplicaciones pueden hacer capturas de pantalla, responda a su pregunta.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise desistirá en %1 s.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -419,6 +436,16 @@
     <message>
         <source>The desktop&apos;s screenshot does not match its screens.</source>
         <translation>La captura del escritorio no se corresponde con sus pantallas.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>Si el escritorio todavía pregunta si las aplicaciones pueden hacer capturas de pantalla, esa pregunta ya no cuenta: ciérrela e inicie Clipwise de nuevo.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>El escritorio no permite a los programas fuera de un entorno aislado, entre ellos Clipwise, hacer capturas de pantalla: guarda esa respuesta a su pregunta. Para permitirlo de nuevo, ejecute este comando en una terminal y luego inicie Clipwise de nuevo:
+%1</translation>
     </message>
 </context>
 <context>

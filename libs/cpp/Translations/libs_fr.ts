@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise attend que le bureau l&apos;autorise à faire la capture d&apos;écran.
+Si le bureau demande si les applications peuvent faire des captures d&apos;écran, répondez à sa question.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise abandonne dans %1 s.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -419,6 +436,16 @@
     <message>
         <source>The desktop&apos;s screenshot does not match its screens.</source>
         <translation>La capture d&apos;écran de l&apos;environnement de bureau ne correspond pas à ses écrans.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>Si le bureau demande encore si les applications peuvent faire des captures d&apos;écran, cette question ne compte plus : fermez-la et relancez Clipwise.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>Le bureau n&apos;autorise pas les programmes hors d&apos;un bac à sable, dont Clipwise, à faire des captures d&apos;écran : il garde cette réponse à sa question. Pour l&apos;autoriser à nouveau, exécutez cette commande dans un terminal, puis relancez Clipwise :
+%1</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise स्क्रीनशॉट लेने के लिए डेस्कटॉप की अनुमति की प्रतीक्षा कर रहा है।
+यदि डेस्कटॉप पूछे कि क्या ऐप्लिकेशन स्क्रीनशॉट ले सकते हैं, तो उसके प्रश्न का उत्तर दें।</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise %1 सेकंड में प्रतीक्षा छोड़ देगा।</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -419,6 +436,16 @@
     <message>
         <source>The desktop&apos;s screenshot does not match its screens.</source>
         <translation>डेस्कटॉप का स्क्रीनशॉट उसकी स्क्रीनों से मेल नहीं खाता।</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>यदि डेस्कटॉप अब भी पूछ रहा है कि क्या ऐप्लिकेशन स्क्रीनशॉट ले सकते हैं, तो वह प्रश्न अब मान्य नहीं है: उसे बंद करें और Clipwise फिर से शुरू करें।</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>डेस्कटॉप सैंडबॉक्स के बाहर के प्रोग्रामों को, जिनमें Clipwise भी है, स्क्रीनशॉट लेने की अनुमति नहीं देता: उसने अपने प्रश्न का वह उत्तर सहेज रखा है। फिर से अनुमति देने के लिए टर्मिनल में यह कमांड चलाएँ, फिर Clipwise फिर से शुरू करें:
+%1</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>O Clipwise está aguardando a permissão da área de trabalho para fazer a captura de tela.
+Se a área de trabalho perguntar se os aplicativos podem capturar a tela, responda à pergunta.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>O Clipwise desiste em %1 s.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -419,6 +436,16 @@
     <message>
         <source>The desktop&apos;s screenshot does not match its screens.</source>
         <translation>A captura de tela da área de trabalho não corresponde às suas telas.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>Se a área de trabalho ainda pergunta se os aplicativos podem capturar a tela, essa pergunta não vale mais: feche-a e inicie o Clipwise novamente.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>A área de trabalho não permite que programas fora de uma sandbox, entre eles o Clipwise, capturem a tela: ela guarda essa resposta à sua pergunta. Para permitir novamente, execute este comando em um terminal e depois inicie o Clipwise novamente:
+%1</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise ждёт разрешения рабочего стола сделать снимок экрана.
+Если рабочий стол спрашивает, можно ли приложениям делать снимки экрана, ответьте на его вопрос.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise прекратит ожидание через %1 с.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -419,6 +436,16 @@
     <message>
         <source>The desktop&apos;s screenshot does not match its screens.</source>
         <translation>Снимок рабочей среды не соответствует её экранам.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>Если рабочий стол всё ещё спрашивает, можно ли приложениям делать снимки экрана, этот вопрос больше не действует: закройте его и запустите Clipwise снова.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>Рабочий стол не разрешает программам вне песочницы, в том числе Clipwise, делать снимки экрана: он сохранил этот ответ на свой вопрос. Чтобы снова разрешить, выполните эту команду в терминале и затем запустите Clipwise снова:
+%1</translation>
     </message>
 </context>
 <context>
