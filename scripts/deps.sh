@@ -6,6 +6,7 @@ packages="build-essential cmake pkg-config qtbase5-dev qttools5-dev-tools qttool
     xvfb xauth xdotool x11-utils imagemagick dbus util-linux iproute2 appstream lintian man-db
     sway swaybg xwayland x11-xserver-utils xdg-desktop-portal xdg-desktop-portal-wlr pipewire qtwayland5
     xdg-desktop-portal-gtk grim wtype jq libwayland-dev i3-wm openbox tint2 python3
+    gnome-shell mutter xdg-desktop-portal-gnome dconf-service libglib2.0-bin libxkbcommon-dev
     fonts-dejavu-core fonts-noto-core fonts-noto-cjk clang-14 libclang-rt-14-dev"
 
 missing=

@@ -44,6 +44,8 @@ MMessageBox::MMessageBox(int icon, const QString &title, const QString &text, in
     textLabel->setWordWrap(true);
     textLabel->setTextFormat(textFormat);
     textLabel->setText(text);
+    // Some messages carry a command or a path for the user to copy.
+    textLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     iconLabel = new QLabel(this);
     const QPixmap picture = iconPixmap(style(), icon);

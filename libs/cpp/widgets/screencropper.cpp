@@ -2,8 +2,10 @@
 
 #include "capturefile.h"
 #include "capturegeometry.h"
+#include "desktopwaitwindow.h"
 #include "screengrab.h"
 #include "screensourcechain.h"
+#include "screensourceportal.h"
 #include "selectionrepaint.h"
 #include "sharedfunctions.h"
 
@@ -35,7 +37,10 @@ ScreenCropper::ScreenCropper(QWidget *parent) : QFrame(parent)
     connect(closeAction, &QAction::triggered, this, &ScreenCropper::escaped);
 }
 
-ScreenCropper::~ScreenCropper() = default;
+ScreenCropper::~ScreenCropper()
+{
+    delete waitWindow;
+}
 
 void ScreenCropper::setScreenPixmap(const QPixmap &pixmap)
 {
@@ -93,10 +98,31 @@ void ScreenCropper::grabScreen()
     // the still over later, and the window shows once it has.
     if (!sources) {
         sources = new ScreenSourceChain(this);
-        connect(sources, &ScreenSourceChain::finished, this,
-                [this] { takeStill(sources->still(), sources->errorString()); });
+        connect(sources, &ScreenSourceChain::finished, this, [this] {
+            delete waitWindow;
+            waitWindow = nullptr;
+            takeStill(sources->still(), sources->errorString());
+        });
     }
     sources->start();
+    if (sources->isRunning() && !waitWindow) {
+        // The portal is the source that may wait for the user, and the longest. No parent: a
+        // window that belongs to the capture screen, not yet shown, would be placed with it.
+        waitWindow = new DesktopWaitWindow(ScreenSourcePortal::defaultTimeoutMs);
+        connect(waitWindow, &DesktopWaitWindow::cancelled, this, &ScreenCropper::cancelWaiting);
+        waitWindow->start();
+    }
+}
+
+void ScreenCropper::cancelWaiting()
+{
+    // The window is still delivering its signal.
+    waitWindow->deleteLater();
+    waitWindow = nullptr;
+    // Without the sources no still can come in after all; a request still open is withdrawn.
+    delete sources;
+    sources = nullptr;
+    closeAction->trigger();
 }
 
 void ScreenCropper::takeStill(const DesktopStill &still, const QString &reason)
@@ -189,8 +215,8 @@ void ScreenCropper::failPlacement()
 {
     if (onStill || !isVisible())
         return;
-    failure = tr("Clipwise could not tell which screen its window is on, so it cannot show the "
-                 "picture of that screen. Nothing was saved.");
+    failure = tr("The capture window is not on a screen that could be captured, so nothing can "
+                 "be selected. Nothing was saved.");
     slotClose();
 }
 
