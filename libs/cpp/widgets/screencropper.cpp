@@ -195,8 +195,10 @@ void ScreenCropper::followPlacement()
         connect(placementDeadline, &QTimer::timeout, this, &ScreenCropper::failPlacement);
     }
     if (!still) {
-        // A compositor settles a new window within a frame or two.
-        if (isVisible() && !placementDeadline->isActive())
+        // A compositor settles a new window within a frame or two. While a dialog holds the
+        // capture screen (disabled) a window manager may take full screen away; it is asked
+        // for again when the dialog has gone.
+        if (isVisible() && isEnabled() && !placementDeadline->isActive())
             placementDeadline->start(5000);
         return;
     }
@@ -213,7 +215,7 @@ void ScreenCropper::followPlacement()
 
 void ScreenCropper::failPlacement()
 {
-    if (onStill || !isVisible())
+    if (onStill || !isVisible() || !isEnabled())
         return;
     failure = tr("The capture window is not on a screen that could be captured, so nothing can "
                  "be selected. Nothing was saved.");
@@ -394,8 +396,16 @@ void ScreenCropper::showEvent(QShowEvent *e)
 void ScreenCropper::changeEvent(QEvent *e)
 {
     QFrame::changeEvent(e);
-    if (e->type() == QEvent::LanguageChange)
+    if (e->type() == QEvent::LanguageChange) {
         retranslate();
+    } else if (e->type() == QEvent::EnabledChange && isEnabled() && isVisible() &&
+               !desktopStill.isEmpty()) {
+        // A dialog over the capture screen has closed; i3 takes full screen from a window
+        // whose dialog is activated.
+        if (!isFullScreen())
+            showFullScreen();
+        followPlacement();
+    }
 }
 
 } // namespace QMWidgets
