@@ -1,5 +1,7 @@
 // Stills from the screen sources: each screen's part of a desktop's picture of all outputs, each
-// answer of a stand-in portal on a private bus, the capture screen on the screen it covers.
+// answer of a stand-in portal on a private bus, the capture screen on the screen it covers, the
+// window that says what the capture waits for.
+#include "desktopwaitwindow.h"
 #include "screencropper.h"
 #include "screensourcechain.h"
 #include "screensourceportal.h"
@@ -45,6 +47,25 @@ public slots:
     }
 };
 
+// The desktop's store of the user's answers: Lookup of the table "screenshot".
+class StandInPermissionStore final : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.impl.portal.PermissionStore")
+
+public:
+    QMap<QString, QStringList> screenshot; // application id: its answers
+
+public slots:
+    QMap<QString, QStringList> Lookup(const QString &table, const QString &id, QDBusVariant &data)
+    {
+        data.setVariant(QByteArray());
+        if (table != "screenshot" || id != "screenshot" || screenshot.isEmpty())
+            sendErrorReply("org.freedesktop.portal.Error.NotFound", "No entry for " + id);
+        return screenshot;
+    }
+};
+
 class TestScreenSources final : public QObject
 {
     Q_OBJECT
@@ -52,6 +73,7 @@ class TestScreenSources final : public QObject
     QTemporaryDir dir;
     QProcess bus;
     StandInPortal portal;
+    StandInPermissionStore permissions;
     ScreenSourcePortal request; // one for all rows: each request after a finished one works afresh
     QImage picture;
     QString file(const QString &name) const { return dir.filePath(name); }
@@ -71,9 +93,14 @@ private slots:
         QVERIFY2(bus.waitForStarted() && bus.waitForReadyRead(10000), "dbus-daemon is needed");
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
         qputenv("WAYLAND_DISPLAY", "wayland-test"); // the capture screen asks the portal
-        QVERIFY(QDBusConnection::connectToBus(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "stand-in")
-                    .registerObject("/org/freedesktop/portal/desktop", &portal,
-                                    QDBusConnection::ExportAllSlots));
+        qDBusRegisterMetaType<QMap<QString, QStringList>>();
+        QDBusConnection standIn =
+            QDBusConnection::connectToBus(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "stand-in");
+        QVERIFY(standIn.registerObject("/org/freedesktop/portal/desktop", &portal,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(standIn.registerObject("/org/freedesktop/impl/portal/PermissionStore", &permissions,
+                                       QDBusConnection::ExportAllSlots) &&
+                standIn.registerService("org.freedesktop.impl.portal.PermissionStore"));
         // Twice the offscreen screen, every pixel distinct from its neighbours.
         picture = QImage(1600, 1200, QImage::Format_RGB32);
         for (int i = 0; i < 1600 * 1200; ++i)
@@ -142,6 +169,12 @@ private slots:
         QTest::newRow("link read, kept") << QStringList{"0", uri("link"), p} << "" << true;
         QTest::newRow("user refused") << QStringList{"1", s, p} << "refused" << true;
         QTest::newRow("desktop failed") << QStringList{"2", s, p} << "could not take" << true;
+        // Stored answers last: the unsandboxed programs', another program's.
+        QTest::newRow("denial kept, how to undo it")
+            << QStringList{"2", s, p, "no"} << "SetPermission screenshot true screenshot ''"
+            << true;
+        QTest::newRow("another program denied")
+            << QStringList{"2", s, p, "yes", "no"} << "could not take" << true;
         QTest::newRow("no answer in time") << QStringList{"silent", s} << "did not answer" << false;
         QTest::newRow("no portal") << QStringList() << "no screenshot service" << false;
         QTest::newRow("no picture") << QStringList{"0", s, file("bus.conf")} << "read" << true;
@@ -152,6 +185,11 @@ private slots:
         QFETCH(QString, failure);
         QFile::remove(file("served"));
         portal.answer = answer;
+        permissions.screenshot.clear();
+        for (const QString &app : {QString(), QString("org.example.Other")}) {
+            if (answer.size() > 3)
+                permissions.screenshot.insert(app, {answer.takeAt(3)});
+        }
         QDBusConnection standIn(QStringLiteral("stand-in"));
         const QString name = "org.freedesktop.portal.Desktop";
         QVERIFY(answer.isEmpty() ? standIn.unregisterService(name) : standIn.registerService(name));
@@ -182,6 +220,43 @@ private slots:
         QTest::mouseRelease(&cropper, Qt::LeftButton, {}, QPoint(19, 19));
         QCOMPARE(cropper.cropped().toImage().convertToFormat(QImage::Format_RGB32),
                  picture.copy(20, 20, 20, 20));
+    }
+    void waitingWindow_data()
+    {
+        QTest::addColumn<int>("elapsed");
+        QTest::addColumn<int>("secondsLeft"); // 0: no window
+        QTest::newRow("an answer at once shows nothing") << 999 << 0;
+        QTest::newRow("after a second") << 1000 << 29;
+        QTest::newRow("a part of a second left counts") << 29001 << 1;
+        QTest::newRow("the wait is over") << 30000 << 0;
+    }
+    void waitingWindow()
+    {
+        QFETCH(int, elapsed);
+        const DesktopWaitState state = desktopWaitState(elapsed, 30000);
+        QCOMPARE(state.visible, state.secondsLeft > 0);
+        QTEST(state.secondsLeft, "secondsLeft");
+    }
+    void cancelWhileWaiting()
+    {
+        portal.answer = QStringList{"silent", uri("served")};
+        ScreenCropper cropper;
+        QSignalSpy closed(&cropper, &ScreenCropper::closed),
+            escaped(&cropper, &ScreenCropper::escaped);
+        cropper.grabScreen();
+        const auto waiting = [] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (qobject_cast<DesktopWaitWindow *>(widget) && widget->isVisible())
+                    return widget;
+            }
+            return static_cast<QWidget *>(nullptr);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(waiting(), 3000);
+        QTest::keyClick(waiting(), Qt::Key_Escape);
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(escaped.count(), 1);
+        QVERIFY(cropper.failureMessage().isEmpty() && !cropper.isVisible());
+        QTRY_VERIFY(!waiting());
     }
 };
 
