@@ -175,7 +175,7 @@ private slots:
                 format > 1 ? (c >> 16 & 0xff) | (c & 0xff00) | (c & 0xff) << 16 : c;
         }
         const QImage got = screencopyPicture(
-            {reinterpret_cast<const uchar *>(buffer), 3, 2, 16, format, yInverted, transform},
+            {reinterpret_cast<uchar *>(buffer), 3, 2, 16, format, yInverted, transform},
             pixels);
         const QStringList rows = seen.split('/', Qt::SkipEmptyParts);
         QCOMPARE(got.size(), rows.isEmpty() ? QSize(0, 0) : QSize(rows[0].size(), rows.size()));

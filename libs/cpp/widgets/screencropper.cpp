@@ -4,6 +4,7 @@
 #include "capturegeometry.h"
 #include "screengrab.h"
 #include "screensourcechain.h"
+#include "screensourcescreencopy.h"
 #include "selectionrepaint.h"
 #include "sharedfunctions.h"
 
@@ -63,6 +64,8 @@ void ScreenCropper::prepareWindow()
     // prepares the grab's memory while this thread paints.
     if (!screenGrabber && !isWaylandSession())
         prepareScreenGrab();
+    else if (!screenGrabber)
+        ScreenSourceScreencopy::prepare();
     store->beginPaint(all);
     QPaintDevice *device = store->paintDevice();
     if (device && device->devType() == QInternal::Image) {

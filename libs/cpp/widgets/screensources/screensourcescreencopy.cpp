@@ -40,6 +40,48 @@ const wl_interface frameInterface = {"zwlr_screencopy_frame_v1", 3, 3, frameRequ
 enum { CaptureOutput = 0, ManagerDestroy = 2, FrameCopy = 0, FrameDestroy = 1 };
 enum { FlagYInvert = 1 };
 
+// Memory the compositor can write into (a memfd) and its mapping here.
+struct SharedMemory
+{
+    int fd = -1;
+    void *address = MAP_FAILED;
+    size_t bytes = 0;
+};
+
+SharedMemory makeSharedMemory(size_t bytes)
+{
+    SharedMemory memory;
+    memory.fd = memfd_create("clipwise-screencopy", MFD_CLOEXEC);
+    if (memory.fd >= 0 && ftruncate(memory.fd, off_t(bytes)) == 0)
+        memory.address = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, memory.fd, 0);
+    if (memory.address == MAP_FAILED && memory.fd >= 0) {
+        close(memory.fd);
+        memory.fd = -1;
+    }
+    memory.bytes = bytes;
+    return memory;
+}
+
+// Made by ScreenSourceScreencopy::prepare(), taken by the copies that fit.
+std::vector<SharedMemory> &preparedMemory()
+{
+    static std::vector<SharedMemory> prepared;
+    return prepared;
+}
+
+SharedMemory sharedMemoryFor(size_t bytes)
+{
+    std::vector<SharedMemory> &prepared = preparedMemory();
+    for (auto it = prepared.begin(); it != prepared.end(); ++it) {
+        if (it->bytes == bytes) {
+            const SharedMemory memory = *it;
+            prepared.erase(it);
+            return memory;
+        }
+    }
+    return makeSharedMemory(bytes);
+}
+
 // One output's copy, from the request to the frame's last event.
 struct Capture
 {
@@ -71,6 +113,33 @@ struct Capture
 
     bool finished() const { return state != Offering && state != Copying; }
 
+    // The copy as the user sees it; it keeps the shared memory for as long as it lives.
+    QImage picture()
+    {
+        if (state != Ready)
+            return QImage();
+        struct Mapping
+        {
+            void *address;
+            size_t bytes;
+        };
+        ScreencopyBuffer copied{static_cast<uchar *>(pixels),
+                                width,
+                                height,
+                                stride,
+                                format,
+                                yInverted,
+                                output->transform};
+        copied.release = [](void *info) {
+            auto *mapping = static_cast<Mapping *>(info);
+            munmap(mapping->address, mapping->bytes);
+            delete mapping;
+        };
+        copied.releaseInfo = new Mapping{pixels, bytes};
+        pixels = MAP_FAILED;
+        return screencopyPicture(copied, output->pixels());
+    }
+
     // Shared memory for the offered buffer, then the request to copy into it.
     void copy()
     {
@@ -83,22 +152,19 @@ struct Capture
             stride < width * 4 || stride % 4 || qint64(stride) * height > (qint64(1) << 30))
             return;
         state = Failed;
-        bytes = size_t(stride) * size_t(height);
-        const int fd = memfd_create("clipwise-screencopy", MFD_CLOEXEC);
-        if (fd < 0)
+        const SharedMemory memory = sharedMemoryFor(size_t(stride) * size_t(height));
+        if (memory.address == MAP_FAILED)
             return;
-        if (ftruncate(fd, off_t(bytes)) == 0)
-            pixels = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-        if (pixels != MAP_FAILED) {
-            wl_shm_pool *pool =
-                wl_shm_create_pool(reinterpret_cast<wl_shm *>(shm), fd, int32_t(bytes));
-            buffer = reinterpret_cast<wl_proxy *>(
-                wl_shm_pool_create_buffer(pool, 0, width, height, stride, format));
-            wl_shm_pool_destroy(pool);
-            wl_proxy_marshal(frame, FrameCopy, buffer);
-            state = Copying;
-        }
-        close(fd);
+        pixels = memory.address;
+        bytes = memory.bytes;
+        wl_shm_pool *pool =
+            wl_shm_create_pool(reinterpret_cast<wl_shm *>(shm), memory.fd, int32_t(bytes));
+        buffer = reinterpret_cast<wl_proxy *>(
+            wl_shm_pool_create_buffer(pool, 0, width, height, stride, format));
+        wl_shm_pool_destroy(pool);
+        close(memory.fd);
+        wl_proxy_marshal(frame, FrameCopy, buffer);
+        state = Copying;
     }
 };
 
@@ -150,23 +216,35 @@ const FrameListener frameListener = {
 
 bool isReadableScreencopyFormat(quint32 format)
 {
-    return format == WL_SHM_FORMAT_XRGB8888 || format == WL_SHM_FORMAT_ARGB8888 ||
-           format == WL_SHM_FORMAT_XBGR8888 || format == WL_SHM_FORMAT_ABGR8888;
+    return Q_BYTE_ORDER == Q_LITTLE_ENDIAN &&
+           (format == WL_SHM_FORMAT_XRGB8888 || format == WL_SHM_FORMAT_ARGB8888 ||
+            format == WL_SHM_FORMAT_XBGR8888 || format == WL_SHM_FORMAT_ABGR8888);
 }
 
 QImage screencopyPicture(const ScreencopyBuffer &buffer, const QSize &pixels)
 {
     if (!buffer.data || !isReadableScreencopyFormat(buffer.format) || buffer.width <= 0 ||
         buffer.height <= 0 || buffer.stride < buffer.width * 4 || buffer.stride % 4 ||
-        transformedSize(QSize(buffer.width, buffer.height), buffer.transform) != pixels)
+        transformedSize(QSize(buffer.width, buffer.height), buffer.transform) != pixels) {
+        if (buffer.release)
+            buffer.release(buffer.releaseInfo);
         return QImage();
-    // Both byte orders with the alpha byte where QImage expects it; a screen has no
-    // transparency, so whatever that byte holds, the copy is made opaque.
+    }
+    // A screen has no transparency, whatever the alpha bytes hold; in all four formats they are
+    // the high byte of each little-endian pixel. Made opaque where they lie, so the picture is
+    // the compositor's copy itself and not one more copy of it.
+    for (int y = 0; y < buffer.height; ++y) {
+        auto *pixel = reinterpret_cast<quint32 *>(buffer.data + qsizetype(y) * buffer.stride);
+        for (int x = 0; x < buffer.width; ++x)
+            pixel[x] |= 0xff000000u;
+    }
     const bool blueFirst =
         buffer.format == WL_SHM_FORMAT_XRGB8888 || buffer.format == WL_SHM_FORMAT_ARGB8888;
-    const QImage shared(buffer.data, buffer.width, buffer.height, buffer.stride,
-                        blueFirst ? QImage::Format_ARGB32 : QImage::Format_RGBA8888);
-    QImage picture = shared.convertToFormat(QImage::Format_RGB32);
+    QImage picture(buffer.data, buffer.width, buffer.height, buffer.stride,
+                   blueFirst ? QImage::Format_RGB32 : QImage::Format_RGBX8888, buffer.release,
+                   buffer.releaseInfo);
+    if (!blueFirst)
+        picture = std::move(picture).convertToFormat(QImage::Format_RGB32);
     if (buffer.yInverted)
         picture = picture.mirrored(false, true);
     // The buffer is in the device's orientation: what the user sees turned a quarter anticlockwise
@@ -181,6 +259,28 @@ QImage screencopyPicture(const ScreencopyBuffer &buffer, const QSize &pixels)
 }
 
 const QString ScreenSourceScreencopy::sourceName = QStringLiteral("screencopy");
+
+void ScreenSourceScreencopy::prepare()
+{
+    if (!preparedMemory().empty())
+        return;
+    const WaylandOutputs compositor(QDeadlineTimer(500));
+    if (!compositor.isValid() || !compositor.offers(&managerInterface))
+        return;
+    for (const auto &output : compositor.outputs()) {
+        // The size a compositor asks for: rows of whole pixels, four bytes each.
+        SharedMemory memory = makeSharedMemory(size_t(output->mode.width()) * 4 *
+                                               size_t(qMax(output->mode.height(), 0)));
+        if (memory.address == MAP_FAILED)
+            continue;
+        // Where the first touch of a page costs a fault, it is paid now and not when the copy is
+        // made opaque and painted.
+        const long page = sysconf(_SC_PAGESIZE);
+        for (size_t at = 0; at < memory.bytes; at += size_t(page > 0 ? page : 4096))
+            static_cast<volatile uchar *>(memory.address)[at] = 0;
+        preparedMemory().push_back(memory);
+    }
+}
 
 void ScreenSourceScreencopy::start()
 {
@@ -231,14 +331,7 @@ QString ScreenSourceScreencopy::capture(DesktopStill &still)
         } else if (capture->state == Capture::Failed) {
             reason = tr("The compositor refused to copy the screen %1.").arg(output);
         } else {
-            const QImage picture =
-                capture->state == Capture::Ready
-                    ? screencopyPicture({static_cast<const uchar *>(capture->pixels),
-                                         capture->width, capture->height, capture->stride,
-                                         capture->format, capture->yInverted,
-                                         capture->output->transform},
-                                        capture->output->pixels())
-                    : QImage();
+            const QImage picture = capture->picture();
             if (picture.isNull())
                 reason = tr("The compositor's copy of the screen %1 is in a form Clipwise "
                             "cannot read.")

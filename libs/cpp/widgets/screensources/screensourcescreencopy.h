@@ -9,13 +9,17 @@ namespace QMWidgets {
 // One output's pixels as a wlroots compositor copied them into shared memory.
 struct ScreencopyBuffer
 {
-    const uchar *data = nullptr;
+    uchar *data = nullptr; // made opaque in place: the picture shares it where it can
     int width = 0;
     int height = 0;
     int stride = 0;
     quint32 format = 0;     // a wl_shm format
     bool yInverted = false; // the frame's y_invert flag: rows from the bottom up
     int transform = 0;      // the output's wl_output_transform
+    // Called with releaseInfo once nothing needs data any more (at once when it is refused);
+    // null when the caller keeps data for as long as the picture lives.
+    QImageCleanupFunction release = nullptr;
+    void *releaseInfo = nullptr;
 };
 
 // Whether a picture in that wl_shm format can be read: 32 bits a pixel, 8 to a colour,
@@ -47,6 +51,12 @@ public:
     using ScreenSource::ScreenSource;
     QString name() const override { return sourceName; }
     void start() override;
+
+    // Does ahead of start(), while the program waits for its timer, what need not wait for the
+    // still: the shared memory each output's copy will land in, every page of it touched, so
+    // the copy is only the compositor's work. Does nothing where the compositor offers no
+    // screen copy; memory of another size than a copy needs is left unused.
+    static void prepare();
 
 private:
     // The stills of every output, or why there are none.

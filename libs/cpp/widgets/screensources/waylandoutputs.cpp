@@ -2,6 +2,7 @@
 
 #include <wayland-client.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
@@ -182,6 +183,13 @@ QList<OutputGeometry> WaylandOutputs::geometries() const
             result << OutputGeometry{output->name, output->logical(), output->pixels()};
     }
     return result;
+}
+
+bool WaylandOutputs::offers(const wl_interface *interface) const
+{
+    return std::any_of(globals.begin(), globals.end(), [interface](const Global &global) {
+        return global.interface == interface->name;
+    });
 }
 
 wl_proxy *WaylandOutputs::bind(const wl_interface *interface, quint32 highestVersion)

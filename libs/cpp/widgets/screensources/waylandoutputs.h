@@ -65,6 +65,8 @@ public:
     const std::vector<std::unique_ptr<WaylandOutput>> &outputs() const { return known; }
     QList<OutputGeometry> geometries() const;
 
+    // Whether the compositor announced a global of that interface.
+    bool offers(const wl_interface *interface) const;
     // Binds a global the compositor announced by that interface's name, at its version or
     // below; null when it offers none.
     wl_proxy *bind(const wl_interface *interface, quint32 highestVersion);
