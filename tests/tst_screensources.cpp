@@ -167,7 +167,8 @@ private slots:
         QFETCH(QSize, pixels);
         QFETCH(QString, seen);
         const auto colour = [](QChar c) { return 0x102030u * (c.unicode() - 'a' + 1); };
-        quint32 buffer[2][4] = {}; // rows of four pixels, the last unused
+        // Rows of four pixels, the last unused, and a row past the end: left alone.
+        quint32 buffer[3][4] = {};
         for (int i = 0; i < 6; ++i) {
             const quint32 c = colour(QChar('a' + i));
             // XBGR8888 and ABGR8888 keep red in the lowest byte.
@@ -175,8 +176,8 @@ private slots:
                 format > 1 ? (c >> 16 & 0xff) | (c & 0xff00) | (c & 0xff) << 16 : c;
         }
         const QImage got = screencopyPicture(
-            {reinterpret_cast<uchar *>(buffer), 3, 2, 16, format, yInverted, transform},
-            pixels);
+            {reinterpret_cast<uchar *>(buffer), 3, 2, 16, format, yInverted, transform}, pixels);
+        QVERIFY(buffer[0][3] == 0 && buffer[1][3] == 0 && buffer[2][0] == 0 && buffer[2][3] == 0);
         const QStringList rows = seen.split('/', Qt::SkipEmptyParts);
         QCOMPARE(got.size(), rows.isEmpty() ? QSize(0, 0) : QSize(rows[0].size(), rows.size()));
         for (int y = 0; y < rows.size(); ++y) {

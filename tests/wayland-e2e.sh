@@ -100,7 +100,7 @@ capture() {
         [ "$platform" = wayland ] || expected=$3
         swaymsg -q focus output "$3"
         run "$platform" 10,10 down 30,30 49,49 up
-        scale=$(outputs ".[] | select(.name == \"$on\") | .scale")
+        scale=$(outputs ".[] | select(.name == \"$expected\") | .scale")
         largest=$(outputs 'map(.scale) | max')
         size=$(($(edge 50) - $(edge 10)))x$(($(edge 50) - $(edge 10)))
         got=$(identify -format %wx%h home/Desktop/*.png 2>/dev/null || echo none)
@@ -110,14 +110,15 @@ capture() {
         # that of the same crop shifted by one pixel at least 0.14.
         limit=0
         [ "$4" = portal ] && [ "$scale" != "$largest" ] && limit=0.09
-        error=$(compare -metric RMSE home/Desktop/*.png "ref-$on.png[$size+$(edge 10)+$(edge 10)]" \
+        error=$(compare -metric RMSE home/Desktop/*.png "ref-$expected.png[$size+$(edge 10)+$(edge 10)]" \
             null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')
-        result="still of ${on:-no output} at scale $scale, $got, error ${error:-none}"
+        result="still of ${on:-no output}, $got, error ${error:-none}"
         if [ "$rc" -eq 0 ] && [ "$saved" -eq 1 ] && [ "$on" = "$expected" ] && [ "$got" = "$size" ] &&
             awk -v e="${error:-1}" -v l="$limit" 'BEGIN { exit !(e <= l) }'; then
-            echo "ok: $1, $platform, $4: $result"
+            echo "ok: $1, $platform, $4: $result at scale $scale"
         else
-            echo "FAIL: $1, $platform, $4: expected $expected, $size, error at most $limit; got $result, exit $rc"
+            echo "FAIL: $1, $platform, $4: expected $expected at scale $scale, $size, error at most" \
+                "$limit; got $result, exit $rc"
             failed=$((failed + 1))
         fi
         [ ! -e out.png ] || fail "$1, $platform: the portal's picture /tmp/out.png was left behind"
