@@ -268,9 +268,13 @@ void ScreenSourceScreencopy::prepare()
     if (!compositor.isValid() || !compositor.offers(&managerInterface))
         return;
     for (const auto &output : compositor.outputs()) {
-        // The size a compositor asks for: rows of whole pixels, four bytes each.
-        SharedMemory memory = makeSharedMemory(size_t(output->mode.width()) * 4 *
-                                               size_t(qMax(output->mode.height(), 0)));
+        // The size a compositor asks for: rows of whole pixels, four bytes each; not more than
+        // a copy may take.
+        const QSize mode = output->mode;
+        if (mode.isEmpty() || qint64(mode.width()) * 4 * mode.height() > (qint64(1) << 30))
+            continue;
+        const SharedMemory memory =
+            makeSharedMemory(size_t(mode.width()) * 4 * size_t(mode.height()));
         if (memory.address == MAP_FAILED)
             continue;
         // Where the first touch of a page costs a fault, it is paid now and not when the copy is
