@@ -2,13 +2,14 @@
 # session.sh <desktop> <background.png> <script> [arguments...]: sources the script in /tmp of a
 # private desktop session showing the picture, and ends every process of the session with it.
 # Desktops:
-#   sway   a headless wlroots compositor, 1920 x 1080, XWayland on, with the desktop portal
-#          (wlroots back end) on a private session bus
+#   sway   a headless wlroots compositor, XWayland on, with the desktop portal (wlroots back end)
+#          on a private session bus; its outputs as SWAY_OUTPUTS lays them out (sway_layout),
+#          by default one of 1920 x 1080 at scale 1
 #   gnome  GNOME Shell, headless, one 1920 x 1080 virtual monitor, XWayland on, with the GNOME
 #          portal and the permission store; the picture is the background
 #   i3, openbox  Xvfb 1920 x 1080 with i3 and its bar, or openbox and the tint2 panel
-# The script finds fail, waitfor and owned, PORTAL_PID (sway, gnome), PANEL (the panel's window on
-# X11) and the display and bus variables set.
+# The script finds fail, waitfor, owned and sway_layout (sway), PORTAL_PID (sway, gnome), PANEL
+# (the panel's window on X11) and the display and bus variables set.
 set -eu
 if [ "${1:-}" != --inside ]; then
     # A PID namespace ends every process started here with the script; a network namespace
@@ -61,20 +62,44 @@ END
     waitfor 10 test -S bus || fail "no session bus"
 }
 
+# sway_layout <outputs>: the sway commands that lay the headless outputs out, one line each.
+# outputs: "NAME WxH X,Y SCALE [TRANSFORM]" entries separated by ";"; a headless output not named
+# is switched off. Each output shows the background moved by a step of its own, so no two show
+# the same pixels.
+sway_layout() {
+    echo "$1" | tr ';' '\n' | while read -r name size at scale turn; do
+        [ -n "$name" ] || continue
+        n=${name#HEADLESS-} picture=bg.png
+        if [ "$n" != 1 ]; then
+            picture=bg-$n.png
+            [ -e "$picture" ] || convert bg.png -roll "+$((n * 97))+$((n * 61))" "$picture"
+        fi
+        echo "output $name enable resolution $size position ${at%,*} ${at#*,} scale $scale" \
+            "transform ${turn:-normal} bg /tmp/$picture fill"
+    done
+    n=1
+    while [ "$n" -le "$headless" ]; do
+        echo "$1" | grep -q "HEADLESS-$n " || echo "output HEADLESS-$n disable"
+        n=$((n + 1))
+    done
+}
+
 start_sway() {
-    need sway swaybg Xwayland xhost grim pipewire wtype jq dbus-send /usr/libexec/xdg-desktop-portal-wlr
+    need sway swaybg Xwayland xhost grim pipewire wtype jq dbus-send convert /usr/libexec/xdg-desktop-portal-wlr
     # The compositor refuses to run as root; everything else runs as root and connects to it.
     mkdir -m 700 run-sway && chown nobody:nogroup run-sway
+    layout=${SWAY_OUTPUTS:-HEADLESS-1 1920x1080 0,0 1}
+    headless=$(echo "$layout" | tr ';' '\n' | grep -c HEADLESS)
     cat >sway.conf <<END
-output HEADLESS-1 resolution 1920x1080 position 0 0 scale 1
-output * bg /tmp/bg.png fill
+$(sway_layout "$layout")
 xwayland enable
 default_border none
 seat * hide_cursor 100
 exec sh -c 'echo "\$DISPLAY" >/tmp/run-sway/display'
 END
     setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" HOME=/tmp \
-        XDG_RUNTIME_DIR=/tmp/run-sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+        XDG_RUNTIME_DIR=/tmp/run-sway WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$headless" \
+        WLR_LIBINPUT_NO_DEVICES=1 \
         sway -c /tmp/sway.conf >sway.log 2>&1 &
     waitfor 20 test -s run-sway/display || fail "the compositor did not start"
     export SWAYSOCK WAYLAND_DISPLAY DISPLAY

@@ -5,6 +5,7 @@
 #include "screencropper.h"
 #include "screensourcechain.h"
 #include "screensourceportal.h"
+#include "screensourcescreencopy.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -157,6 +158,61 @@ private slots:
         QVERIFY(
             cutDesktopPicture(desktop.copy(0, 0, desktop.width(), desktop.height() / 2), outputs)
                 .isEmpty());
+    }
+    void screencopyPictures_data()
+    {
+        // The buffer holds "abc/def" (rows split by '/'), every alpha byte 0; seen: what the
+        // user sees on the output, empty when the copy must be refused.
+        QTest::addColumn<quint32>("format");
+        QTest::addColumn<bool>("yInverted");
+        QTest::addColumn<int>("transform");
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QString>("seen");
+        const quint32 xrgb = 1, argb = 0, xbgr = 0x34324258, abgr = 0x34324241, rgb565 = 0x36314752;
+        const auto row = [](const char *name, quint32 f, bool y, int t, QSize s, QString seen) {
+            QTest::newRow(name) << f << y << t << s << seen;
+        };
+        row("XRGB8888, opaque", xrgb, false, 0, {3, 2}, "abc/def");
+        row("ARGB8888, opaque", argb, false, 0, {3, 2}, "abc/def");
+        row("XBGR8888, opaque", xbgr, false, 0, {3, 2}, "abc/def");
+        row("ABGR8888, opaque", abgr, false, 0, {3, 2}, "abc/def");
+        row("rows from the bottom up", xrgb, true, 0, {3, 2}, "def/abc");
+        row("output turned 90", xrgb, false, 1, {2, 3}, "da/eb/fc");
+        row("output turned 180", xbgr, false, 2, {3, 2}, "fed/cba");
+        row("output turned 270", xrgb, false, 3, {2, 3}, "cf/be/ad");
+        row("output mirrored", xrgb, false, 4, {3, 2}, "cba/fed");
+        row("output mirrored, turned 90", xrgb, false, 5, {2, 3}, "ad/be/cf");
+        row("bottom up on a turned output", xrgb, true, 1, {2, 3}, "ad/be/cf");
+        row("unknown format refused", rgb565, false, 0, {3, 2}, "");
+        row("not the output's size refused", xrgb, false, 1, {3, 2}, "");
+    }
+    void screencopyPictures()
+    {
+        QFETCH(quint32, format);
+        QFETCH(bool, yInverted);
+        QFETCH(int, transform);
+        QFETCH(QSize, pixels);
+        QFETCH(QString, seen);
+        const auto colour = [](QChar c) { return 0x102030u * (c.unicode() - 'a' + 1); };
+        // Rows of four pixels, the last unused, and a row past the end: left alone.
+        quint32 buffer[3][4] = {};
+        for (int i = 0; i < 6; ++i) {
+            const quint32 c = colour(QChar('a' + i));
+            // XBGR8888 and ABGR8888 keep red in the lowest byte.
+            buffer[i / 3][i % 3] =
+                format > 1 ? (c >> 16 & 0xff) | (c & 0xff00) | (c & 0xff) << 16 : c;
+        }
+        const QImage got = screencopyPicture(
+            {reinterpret_cast<uchar *>(buffer), 3, 2, 16, format, yInverted, transform}, pixels);
+        QVERIFY(buffer[0][3] == 0 && buffer[1][3] == 0 && buffer[2][0] == 0 && buffer[2][3] == 0);
+        const QStringList rows = seen.split('/', Qt::SkipEmptyParts);
+        QCOMPARE(got.size(), rows.isEmpty() ? QSize(0, 0) : QSize(rows[0].size(), rows.size()));
+        for (int y = 0; y < rows.size(); ++y) {
+            for (int x = 0; x < rows[y].size(); ++x) {
+                const auto word = reinterpret_cast<const quint32 *>(got.constScanLine(y))[x];
+                QCOMPARE(word, 0xff000000u | colour(rows[y][x]));
+            }
+        }
     }
     void answers_data()
     {

@@ -449,6 +449,29 @@ If the desktop asks whether applications may take screenshots, answer its questi
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>لا يتيح المُركِّب أي طريقة لنسخ شاشاته (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>لا يُبلغ المُركِّب عن أي شاشة.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>لم ينسخ المُركِّب الشاشات خلال %1 ثانية.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>رفض المُركِّب نسخ الشاشة %1.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>نسخة الشاشة %1 التي قدّمها المُركِّب بصيغة لا يستطيع Clipwise قراءتها.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourceX11</name>
     <message>
         <source>The screen could not be captured.</source>

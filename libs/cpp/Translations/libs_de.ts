@@ -449,6 +449,29 @@ Falls die Arbeitsumgebung fragt, ob Anwendungen Bildschirmfotos aufnehmen dürfe
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>Der Compositor bietet keine Möglichkeit, seine Bildschirme zu kopieren (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>Der Compositor meldet keine Bildschirme.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>Der Compositor hat die Bildschirme nicht innerhalb von %1 Sekunden kopiert.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>Der Compositor hat es abgelehnt, den Bildschirm %1 zu kopieren.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>Die Kopie des Bildschirms %1 vom Compositor liegt in einer Form vor, die Clipwise nicht lesen kann.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourceX11</name>
     <message>
         <source>The screen could not be captured.</source>

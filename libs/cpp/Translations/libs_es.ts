@@ -449,6 +449,29 @@ Si el escritorio pregunta si las aplicaciones pueden hacer capturas de pantalla,
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>El compositor no ofrece ninguna forma de copiar sus pantallas (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>El compositor no informa de ninguna pantalla.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>El compositor no copió las pantallas en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>El compositor se negó a copiar la pantalla %1.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>La copia de la pantalla %1 que entregó el compositor tiene un formato que Clipwise no puede leer.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourceX11</name>
     <message>
         <source>The screen could not be captured.</source>

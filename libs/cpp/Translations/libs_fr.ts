@@ -449,6 +449,29 @@ Si le bureau demande si les applications peuvent faire des captures d&apos;écra
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>Le compositeur n&apos;offre aucun moyen de copier ses écrans (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>Le compositeur ne signale aucun écran.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>Le compositeur n&apos;a pas copié les écrans en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>Le compositeur a refusé de copier l&apos;écran %1.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>La copie de l&apos;écran %1 fournie par le compositeur est dans un format que Clipwise ne sait pas lire.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourceX11</name>
     <message>
         <source>The screen could not be captured.</source>

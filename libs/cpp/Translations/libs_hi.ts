@@ -449,6 +449,29 @@ If the desktop asks whether applications may take screenshots, answer its questi
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>कंपोज़िटर अपनी स्क्रीनों की प्रतिलिपि बनाने का कोई तरीका (wlr-screencopy) नहीं देता।</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>कंपोज़िटर कोई स्क्रीन नहीं बताता।</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>कंपोज़िटर ने %1 सेकंड के भीतर स्क्रीनों की प्रतिलिपि नहीं बनाई।</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>कंपोज़िटर ने स्क्रीन %1 की प्रतिलिपि बनाने से मना कर दिया।</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>कंपोज़िटर द्वारा बनाई गई स्क्रीन %1 की प्रतिलिपि ऐसे रूप में है जिसे Clipwise नहीं पढ़ सकता।</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourceX11</name>
     <message>
         <source>The screen could not be captured.</source>

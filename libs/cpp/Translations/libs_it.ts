@@ -449,6 +449,29 @@ Se il desktop chiede se le applicazioni possono fare screenshot, rispondi alla s
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>Il compositor non offre alcun modo per copiare i suoi schermi (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>Il compositor non segnala alcuno schermo.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>Il compositor non ha copiato gli schermi entro %1 secondi.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>Il compositor ha rifiutato di copiare lo schermo %1.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>La copia dello schermo %1 fornita dal compositor è in un formato che Clipwise non sa leggere.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourceX11</name>
     <message>
         <source>The screen could not be captured.</source>

@@ -449,6 +449,29 @@ If the desktop asks whether applications may take screenshots, answer its questi
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>コンポジターは画面をコピーする手段 (wlr-screencopy) を提供していません。</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>コンポジターが画面を一つも報告していません。</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>コンポジターが %1 秒以内に画面をコピーしませんでした。</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>コンポジターが画面 %1 のコピーを拒否しました。</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>コンポジターによる画面 %1 のコピーは、Clipwise が読み取れない形式です。</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourceX11</name>
     <message>
         <source>The screen could not be captured.</source>

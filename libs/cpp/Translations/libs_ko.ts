@@ -449,6 +449,29 @@ If the desktop asks whether applications may take screenshots, answer its questi
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>컴포지터가 화면을 복사하는 방법(wlr-screencopy)을 제공하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>컴포지터가 알려 주는 화면이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>컴포지터가 %1초 안에 화면을 복사하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>컴포지터가 화면 %1의 복사를 거부했습니다.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>컴포지터가 복사한 화면 %1의 형식을 Clipwise가 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourceX11</name>
     <message>
         <source>The screen could not be captured.</source>

@@ -449,6 +449,29 @@ Als de desktop vraagt of toepassingen schermafdrukken mogen maken, beantwoord da
     </message>
 </context>
 <context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>De compositor biedt geen manier om zijn schermen te kopiëren (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>De compositor meldt geen schermen.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>De compositor heeft de schermen niet binnen %1 seconden gekopieerd.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>De compositor weigerde het scherm %1 te kopiëren.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>De kopie van het scherm %1 van de compositor heeft een vorm die Clipwise niet kan lezen.</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::ScreenSourceX11</name>
     <message>
         <source>The screen could not be captured.</source>

@@ -6,6 +6,7 @@
 #include "screengrab.h"
 #include "screensourcechain.h"
 #include "screensourceportal.h"
+#include "screensourcescreencopy.h"
 #include "selectionrepaint.h"
 #include "sharedfunctions.h"
 
@@ -68,6 +69,8 @@ void ScreenCropper::prepareWindow()
     // prepares the grab's memory while this thread paints.
     if (!screenGrabber && !isWaylandSession())
         prepareScreenGrab();
+    else if (!screenGrabber)
+        ScreenSourceScreencopy::prepare();
     store->beginPaint(all);
     QPaintDevice *device = store->paintDevice();
     if (device && device->devType() == QInternal::Image) {

@@ -1,14 +1,16 @@
 #include "screensourcechain.h"
 
 #include "screensourceportal.h"
+#include "screensourcescreencopy.h"
 #include "screensourcex11.h"
 
 namespace QMWidgets {
 
 QStringList sessionSourceNames(bool wayland, const QStringList &allowed)
 {
-    const QStringList all = wayland ? QStringList{ScreenSourcePortal::sourceName}
-                                    : QStringList{ScreenSourceX11::sourceName};
+    const QStringList all =
+        wayland ? QStringList{ScreenSourceScreencopy::sourceName, ScreenSourcePortal::sourceName}
+                : QStringList{ScreenSourceX11::sourceName};
     if (allowed.isEmpty())
         return all;
     QStringList kept;
@@ -25,6 +27,8 @@ ScreenSource *makeScreenSource(const QString &name, QObject *parent)
         return new ScreenSourceX11(parent);
     if (name == ScreenSourcePortal::sourceName)
         return new ScreenSourcePortal(parent);
+    if (name == ScreenSourceScreencopy::sourceName)
+        return new ScreenSourceScreencopy(parent);
     return nullptr;
 }
 
