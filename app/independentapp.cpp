@@ -2,6 +2,7 @@
 
 #include "appupdatedialog.h"
 #include "builddate.h"
+#include "dialogrunner.h"
 #include "downloader.h"
 #include "engagementlinks.h"
 #include "nativewebview.h"
@@ -143,11 +144,12 @@ QString IndependentApp::updateDialogText(bool available, const QString &build)
 void IndependentApp::showUpdateDialog(bool available)
 {
     ensureUpdatePictures();
-    AppUpdateDialog dialog(nullptr);
+    // The start-up check may find a newer build while the capture screen is up.
+    AppUpdateDialog dialog(dialogParent());
     dialog.setText(updateDialogText(available, latestAdvertisedBuild()));
     dialog.setPixmap(QPixmap(available ? QStringLiteral(":/update_available.png")
                                        : QStringLiteral(":/update_not_available.png")));
-    dialog.exec();
+    runDialog(&dialog);
 }
 
 } // namespace QMWidgets

@@ -24,6 +24,8 @@ int main(int argc, char *argv[])
 
     auto *cropper = new ScreenCropper();
     cropper->retranslate();
+    // Dialogs that open over the capture screen belong to it.
+    app.setMainWidget(cropper);
     QTimer::singleShot(300, cropper, &ScreenCropper::grabScreen);
     // While the loop waits for the grab: the window, its backing store and the shared segment,
     // so the grab is only the copy and showing is only the map.

@@ -7,8 +7,9 @@
 # bench/run.sh 1. The program's service addresses point at this machine's closed discard port
 # (as in the tests), so its start-up update check and usage report run but never leave it.
 # Then, as root, the Wayland path at 1920x1080: launch to the full-screen still on a headless
-# compositor with the desktop portal, on both Qt platforms, split where the time goes
-# (bench/wayland.sh); results in build-bench/results-wayland.txt.
+# compositor, through its screen copy and through the desktop portal, on both Qt platforms, split
+# where the time goes (bench/wayland.sh), beside the X11 figure of the same run; results in
+# build-bench/results-wayland.txt.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
@@ -27,7 +28,8 @@ if [ -n "$need" ]; then
 fi
 
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
-cmake --build "$build" -j 2 --target clipwise showpicture bench_session bench_grab >/dev/null
+cmake --build "$build" -j 2 --target clipwise showpicture bench_session bench_grab \
+    bench_screencopy >/dev/null
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/clipwise-bench.XXXXXX")
 xvfb=
@@ -100,19 +102,37 @@ for size in ${BENCH_SIZES:-1920x1080 3840x2160}; do
 done
 
 # The same program on a Wayland session (headless sway, 1920 x 1080 only), where the still comes
-# from the desktop portal. The session needs namespaces, so root; BENCH_WAYLAND=0 leaves it out.
+# from the compositor's screen copy or from the desktop portal. The session needs namespaces, so
+# root; BENCH_WAYLAND=0 leaves it out.
 if [ "${BENCH_WAYLAND:-1}" = 1 ] && [ "$(id -u)" -eq 0 ]; then
     "$here/bench/make-screen.sh" 1920 1080 "$work/screen.png"
     out=$build/results-wayland.txt
     : >"$out"
     "$here/tests/session.sh" sway "$work/screen.png" "$here/bench/wayland.sh" \
-        "$build/app/clipwise" "$runs" "$out" >"$work/wayland.log" 2>&1 || cat "$work/wayland.log"
+        "$build/app/clipwise" "$build/bench/bench_screencopy" "$runs" "$out" >"$work/wayland.log" 2>&1 ||
+        cat "$work/wayland.log"
     echo
-    echo "== Wayland 1920x1080 (headless sway, desktop portal), medians of $runs runs, ms from launch =="
-    printf '%-34s %12s %12s\n' measure wayland "xcb/XWayland"
-    for m in call_ms backend_ms answer_ms shown_ms still_ms; do
-        printf '%-34s %12s %12s\n' "$m" "$(grep '^wayland ' "$out" | field "$m" | median)" \
-            "$(grep '^xcb ' "$out" | field "$m" | median)"
+    echo "== Wayland 1920x1080 (headless sway), medians of $runs runs, ms from launch =="
+    columns="screencopy/wayland screencopy/xcb portal/wayland portal/xcb"
+    printf '%-22s' measure && printf ' %18s' $columns && echo
+    for m in shown_ms still_ms call_ms backend_ms answer_ms; do
+        printf '%-22s' "$m"
+        for c in $columns; do printf ' %18s' "$(grep "^$c " "$out" | field "$m" | median)"; done
+        echo
     done
-    printf '%-34s %12s\n' "grim alone, screen to PNG" "$(grep '^grim ' "$out" | field grim_ms | median)"
+    x11=-
+    case " ${BENCH_SIZES:-1920x1080} " in
+    *" 1920x1080 "*) x11=$(grep '^clipwise ' "$build/results-1920x1080.txt" | field map_ms | median) ;;
+    esac
+    if [ "$x11" != - ]; then
+        printf '%-22s' "still_ms / X11 $x11 ms"
+        for c in $columns; do
+            printf ' %18s' "$(grep "^$c " "$out" | field still_ms | median |
+                awk -v x="$x11" '$1 != "-" { printf "%.2f", $1 / x }')"
+        done
+        echo
+    fi
+    printf '%-40s %8s\n' "screen copy alone, all outputs (ms)" "$(field screencopy_ms <"$out")"
+    printf '%-40s %8s\n' "outputs read on a connection of its own" "$(field outputs_ms <"$out")"
+    printf '%-40s %8s\n' "grim alone, screen to PNG" "$(grep '^grim ' "$out" | field grim_ms | median)"
 fi

@@ -2,12 +2,17 @@
 # session.sh <desktop> <background.png> <script> [arguments...]: sources the script in /tmp of a
 # private desktop session showing the picture, and ends every process of the session with it.
 # Desktops:
-#   sway   a headless wlroots compositor, 1920 x 1080, XWayland on, with the desktop portal
-#          (wlroots back end) on a private session bus
+#   sway   a headless wlroots compositor, XWayland on, with the desktop portal (wlroots back end)
+#          on a private session bus; its outputs as SWAY_OUTPUTS lays them out (sway_layout),
+#          by default one of 1920 x 1080 at scale 1
 #   kwin   a headless KWin, 1920 x 1080, XWayland on, with the desktop portal (KDE back end);
 #          SESSION_TRUSTED names executables that KWin lets use its screenshot interface and
 #          its fake input (a desktop file each in the session home's applications folder)
-# The script finds fail, waitfor and owned, PORTAL_PID, and the display and bus variables set.
+#   gnome  GNOME Shell, headless, one 1920 x 1080 virtual monitor, XWayland on, with the GNOME
+#          portal and the permission store; the picture is the background
+#   i3, openbox  Xvfb 1920 x 1080 with i3 and its bar, or openbox and the tint2 panel
+# The script finds fail, waitfor, owned and sway_layout (sway), PORTAL_PID (sway, kwin, gnome),
+# PANEL (the panel's window on X11) and the display and bus variables set.
 set -eu
 if [ "${1:-}" != --inside ]; then
     # A PID namespace ends every process started here with the script; a network namespace
@@ -60,20 +65,52 @@ END
     waitfor 10 test -S bus || fail "no session bus"
 }
 
+# sway_layout <outputs>: the sway commands that lay the headless outputs out, one line each.
+# outputs: "NAME WxH X,Y SCALE [TRANSFORM]" entries separated by ";"; a headless output not named
+# is switched off. Each output shows the background moved by a step of its own, so no two show
+# the same pixels.
+sway_layout() {
+    echo "$1" | tr ';' '\n' | while read -r name size at scale turn; do
+        [ -n "$name" ] || continue
+        n=${name#HEADLESS-} picture=bg.png
+        if [ "$n" != 1 ]; then
+            picture=bg-$n.png
+            [ -e "$picture" ] || convert bg.png -roll "+$((n * 97))+$((n * 61))" "$picture"
+        fi
+        echo "output $name enable resolution $size position ${at%,*} ${at#*,} scale $scale" \
+            "transform ${turn:-normal} bg /tmp/$picture fill"
+    done
+    n=1
+    while [ "$n" -le "$headless" ]; do
+        echo "$1" | grep -q "HEADLESS-$n " || echo "output HEADLESS-$n disable"
+        n=$((n + 1))
+    done
+}
+
+# start_portal <back end>: the desktop portal, once the back end started before it owns its name.
+start_portal() {
+    waitfor 10 owned "org.freedesktop.impl.portal.desktop.$1" || fail "the portal's back end did not start"
+    /usr/libexec/xdg-desktop-portal >portal.log 2>&1 &
+    PORTAL_PID=$!
+    waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
+}
+
 start_sway() {
-    need sway swaybg Xwayland xhost grim pipewire wtype jq dbus-send /usr/libexec/xdg-desktop-portal-wlr
+    need sway swaybg Xwayland xhost grim pipewire wtype jq dbus-send convert /usr/libexec/xdg-desktop-portal-wlr
     # The compositor refuses to run as root; everything else runs as root and connects to it.
     mkdir -m 700 run-sway && chown nobody:nogroup run-sway
+    layout=${SWAY_OUTPUTS:-HEADLESS-1 1920x1080 0,0 1}
+    headless=$(echo "$layout" | tr ';' '\n' | grep -c HEADLESS)
     cat >sway.conf <<END
-output HEADLESS-1 resolution 1920x1080 position 0 0 scale 1
-output * bg /tmp/bg.png fill
+$(sway_layout "$layout")
 xwayland enable
 default_border none
 seat * hide_cursor 100
 exec sh -c 'echo "\$DISPLAY" >/tmp/run-sway/display'
 END
     setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" HOME=/tmp \
-        XDG_RUNTIME_DIR=/tmp/run-sway WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+        XDG_RUNTIME_DIR=/tmp/run-sway WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$headless" \
+        WLR_LIBINPUT_NO_DEVICES=1 \
         sway -c /tmp/sway.conf >sway.log 2>&1 &
     waitfor 20 test -s run-sway/display || fail "the compositor did not start"
     export SWAYSOCK WAYLAND_DISPLAY DISPLAY
@@ -87,10 +124,7 @@ END
     pipewire >pipewire.log 2>&1 &
     waitfor 10 test -S run-root/pipewire-0 || fail "pipewire did not start"
     /usr/libexec/xdg-desktop-portal-wlr >portal-wlr.log 2>&1 &
-    waitfor 10 owned org.freedesktop.impl.portal.desktop.wlr || fail "the portal's back end did not start"
-    /usr/libexec/xdg-desktop-portal >portal.log 2>&1 &
-    PORTAL_PID=$!
-    waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
+    start_portal wlr
 }
 
 start_kwin() {
@@ -123,15 +157,80 @@ END
     export WAYLAND_DISPLAY=wayland-kwin DISPLAY XAUTHORITY
     DISPLAY=$(sed -n 's/^DISPLAY=//p' kwin.env) XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' kwin.env)
     QT_QPA_PLATFORM=wayland $kde/xdg-desktop-portal-kde >portal-kde.log 2>&1 &
-    waitfor 10 owned org.freedesktop.impl.portal.desktop.kde || fail "the portal's back end did not start"
-    /usr/libexec/xdg-desktop-portal >portal.log 2>&1 &
-    PORTAL_PID=$!
-    waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
+    start_portal kde
+}
+
+# X11: an Xvfb of its own showing the picture; the window manager starts the panel.
+start_x11() { # start_x11 <panel's window class> <window manager command...>
+    class=$1 && shift
+    need Xvfb xdotool display "$1"
+    Xvfb :1 -screen 0 1920x1080x24 -nolisten tcp -noreset >xvfb.log 2>&1 &
+    export DISPLAY=:1
+    waitfor 10 test -S .X11-unix/X1 || fail "Xvfb did not start"
+    display -window root bg.png || : # sets the background, yet answers 1
+    "$@" >wm.log 2>&1 &
+    waitfor 20 eval 'PANEL=$(xdotool search --onlyvisible --class "$class" | head -n 1) && [ -n "$PANEL" ]' ||
+        fail "no panel"
+}
+start_i3() {
+    printf '# i3 config file (v4)\nfont pango:DejaVu Sans 8\nbar {\n}\n' >i3.conf
+    start_x11 i3bar i3 -c /tmp/i3.conf
+}
+start_openbox() {
+    need tint2
+    # The packaged panel's layer, in one solid colour and without the clock, so it looks the
+    # same all along.
+    printf '%s\n' 'rounded = 0' 'background_color = #2050a0 100' 'panel_background_id = 1' \
+        'panel_items = T' 'panel_size = 100% 30' 'panel_layer = top' >tint2rc
+    start_x11 tint2 openbox --startup 'tint2 -c /tmp/tint2rc'
+}
+
+leave_overview() {
+    set -- gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell --method
+    "$@" org.freedesktop.DBus.Properties.Set org.gnome.Shell OverviewActive '<false>' >/dev/null
+    "$@" org.freedesktop.DBus.Properties.Get org.gnome.Shell OverviewActive | grep -q false
+}
+start_gnome() {
+    need gnome-shell Xwayland gdbus gsettings dbus-send /usr/libexec/xdg-desktop-portal-gnome \
+        /usr/libexec/xdg-permission-store /usr/libexec/dconf-service
+    session_bus
+    # The daemons keep their settings and the permission store in the session's own home.
+    export HOME=/tmp XDG_CONFIG_HOME=/tmp/.config XDG_DATA_HOME=/tmp/.local/share \
+        XDG_CACHE_HOME=/tmp/.cache XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland
+    # The shell refuses to start without a system bus; an empty one will do. Without the
+    # eavesdrop line the bus drops replies and calls hang.
+    sed 's/>session</>system</; s|/tmp/bus|/tmp/system-bus|' bus.conf >system-bus.conf
+    dbus-daemon --config-file=system-bus.conf --nofork >system-bus.log 2>&1 &
+    export DBUS_SYSTEM_BUS_ADDRESS=unix:path=/tmp/system-bus
+    waitfor 10 test -S system-bus || fail "no system bus"
+    /usr/libexec/dconf-service >dconf.log 2>&1 &
+    waitfor 10 owned ca.desrt.dconf || fail "dconf did not start"
+    /usr/libexec/xdg-permission-store >permission-store.log 2>&1 &
+    waitfor 10 owned org.freedesktop.impl.portal.PermissionStore || fail "no permission store"
+    gsettings set org.gnome.desktop.background picture-options stretched
+    for key in picture-uri picture-uri-dark; do
+        gsettings set org.gnome.desktop.background $key file:///tmp/bg.png
+    done
+    gsettings set org.gnome.desktop.interface enable-animations false
+    mkdir -m 1777 .X11-unix
+    gnome-shell --headless --wayland --virtual-monitor 1920x1080 >shell.log 2>&1 &
+    waitfor 30 owned org.gnome.Shell.Screenshot || fail "the shell did not start"
+    waitfor 20 test -S .X11-unix/X0 || fail "XWayland did not start"
+    export WAYLAND_DISPLAY=wayland-0 DISPLAY=:0
+    XAUTHORITY=$(ls run-root/.mutter-Xwaylandauth.*) && export XAUTHORITY=/tmp/$XAUTHORITY
+    # It starts in the overview once started; leave that.
+    waitfor 60 grep -q 'GNOME Shell started' shell.log || fail "the shell did not finish starting"
+    waitfor 10 leave_overview || fail "the shell stays in its overview"
+    /usr/libexec/xdg-desktop-portal-gnome >portal-gnome.log 2>&1 &
+    start_portal gnome
 }
 
 case $desktop in
 sway) start_sway ;;
 kwin) start_kwin ;;
+i3) start_i3 ;;
+openbox) start_openbox ;;
+gnome) start_gnome ;;
 *) fail "no such desktop: $desktop" ;;
 esac
 . "$script"

@@ -23,6 +23,10 @@
 
 using namespace QMWidgets;
 using Points = QVector<QPoint>;
+using Rects = QVector<QRect>; // the outputs DUMMY0 (primary) and DUMMY1 in root pixels
+
+// The primary right of a lower screen: its origin is not the root's.
+static const Rects primaryRight{{1280, 0, 1920, 1080}, {0, 0, 1280, 1024}};
 
 // In the C library's place, so a test can make the disk refuse to sync, or the file system refuse
 // an exclusive rename, as some do.
@@ -80,15 +84,62 @@ class TestCapture final : public QObject
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
 
     QTemporaryDir root;
-    QImage picture;
-    QProcess viewer, bus;
+    QImage picture, rootPicture; // on the test's display; across the root of the two-output server
+    QProcess viewer, bus, xorg, desktopViewer;
     QString busAddress;
-    QStringList shown; // by the file manager
+    QByteArray ownDisplay, xorgDisplay; // arrange() points DISPLAY at the latter for one row
+    QStringList shown;                  // by the file manager
 
     static QByteArray start(QProcess &p, const QString &program, const QStringList &args)
     {
         p.start(program, args);
         return p.waitForReadyRead(30000) ? p.readLine().trimmed() : QByteArray();
+    }
+
+    // Places the two outputs of an X server with the dummy driver, started by the first layout
+    // and shown a picture across its whole root, which every layout fills.
+    bool arrange(const Rects &layout)
+    {
+        const auto xrandr = [](const QString &args) {
+            return TestSupport::runTool("xrandr", args.split(' ', Qt::SkipEmptyParts));
+        };
+        if (xorgDisplay.isEmpty()) {
+            // None of this machine's input devices or graphics cards. -noreset keeps the modes
+            // when the last client leaves, -keeptty lets the server end on SIGTERM, -sharevts
+            // keeps it from switching the console.
+            QFile conf(root.filePath("xorg.conf"));
+            conf.open(QIODevice::WriteOnly);
+            conf.write(
+                "Section \"ServerFlags\"\nOption \"AutoAddDevices\" \"false\"\nOption "
+                "\"AutoAddGPU\" \"false\"\nEndSection\nSection \"Device\"\nIdentifier \"d\"\n"
+                "Driver \"dummy\"\nVideoRam 32768\nEndSection\n");
+            conf.close();
+            xorgDisplay = ":" + start(xorg, "Xorg",
+                                      {"-config", conf.fileName(), "-displayfd", "1", "-nolisten",
+                                       "tcp", "-noreset", "-keeptty", "-sharevts", "-logfile",
+                                       conf.fileName() + ".log"});
+            rootPicture = noise({3200, 1080});
+            if (xorgDisplay == ":" || !rootPicture.save(root.filePath("root.bmp")))
+                return false;
+        }
+        qputenv("DISPLAY", xorgDisplay);
+        QString args("--fb 3200x1080");
+        for (int i = 0; i < layout.size(); ++i) {
+            const QRect r = layout[i];
+            const QString w = QString::number(r.width()), h = QString::number(r.height());
+            const QString output = "DUMMY" + QString::number(i), mode = w + 'x' + h;
+            // Any timing does for the dummy; a mode that exists already is refused.
+            xrandr(QString("--newmode %1 60 %2 %2 %2 %2 %3 %3 %3 %3").arg(mode, w, h));
+            if (!xrandr("--addmode " + output + ' ' + mode))
+                return false;
+            args += QString(" --output %1 --mode %2 --pos %3 %4")
+                        .arg(output, mode, QString("%1x%2").arg(r.x()).arg(r.y()),
+                             i ? "" : "--primary");
+        }
+        // DUMMY1 reports itself connected only once a plain query has made the server look.
+        return xrandr(args) && xrandr({}) &&
+               (desktopViewer.state() == QProcess::Running ||
+                start(desktopViewer, SHOW_PICTURE, {root.filePath("root.bmp")}) == "ready");
     }
 
 public slots: // the file manager's call; QtTest runs only the private slots
@@ -103,9 +154,7 @@ private slots:
         const auto row = [](const char *name, const Points &p, qreal s, const QRect &r) {
             QTest::newRow(name) << p << s << r;
         };
-        row("corners inclusive", {{10, 10}, {19, 19}}, 1, {10, 10, 10, 10});
         row("click is one pixel", {{7, 9}, {7, 9}}, 1, {7, 9, 1, 1});
-        row("past right and bottom", {{1900, 1070}, {2500, 1500}}, 1, {1900, 1070, 20, 10});
         row("reversed, past left and top", {{5, 6}, {-40, -3}}, 1, {0, 0, 6, 7});
         row("ratio 1.5 by pixel centres", {{7, 7}, {13, 13}}, 1.5, {11, 11, 10, 10});
         row("ratio 1.5 at the edge", {{1270, 710}, {1279, 719}}, 1.5, {1905, 1065, 15, 15});
@@ -263,6 +312,7 @@ private slots:
     void initTestCase()
     {
         // Every pixel differs from its neighbours, so an off-by-one cannot pass.
+        ownDisplay = qgetenv("DISPLAY");
         picture = noise(QGuiApplication::primaryScreen()->size());
         QVERIFY(picture.save(root.filePath("picture.png")));
         QCOMPARE(start(viewer, SHOW_PICTURE, {root.filePath("picture.png")}), QByteArray("ready"));
@@ -272,26 +322,34 @@ private slots:
                                  QDBusConnection::ExportAllSlots));
         QVERIFY(c.registerService("org.freedesktop.FileManager1"));
     }
+    void cleanup() { qputenv("DISPLAY", ownDisplay); }
     void cleanupTestCase()
     {
-        for (QProcess *p : {&viewer, &bus})
-            p->kill(), p->waitForFinished();
+        for (QProcess *p : {&viewer, &bus, &desktopViewer, &xorg})
+            p->terminate(), p->waitForFinished();
     }
     void grabsAgree_data()
     {
         QTest::addColumn<double>("scale");
         QTest::addColumn<bool>("prepare");
         QTest::addColumn<bool>("shm");
-        QTest::newRow("segment prepared ahead") << 1.0 << true << true;
-        QTest::newRow("ratio 1.25") << 1.25 << true << true;
-        QTest::newRow("ratio 2, segment made at the grab") << 2.0 << false << true;
-        QTest::newRow("server without shared memory") << 1.0 << true << false;
+        QTest::addColumn<Rects>("layout");
+        QTest::newRow("ratio 1.25") << 1.25 << true << true << Rects();
+        QTest::newRow("server without shared memory") << 1.0 << true << false << Rects();
+        QTest::newRow("primary right, ratio 2, segment made at the grab")
+            << 2.0 << false << true << primaryRight;
     }
     void grabsAgree()
     {
         QFETCH(double, scale);
         QFETCH(bool, prepare);
         QFETCH(bool, shm);
+        QFETCH(Rects, layout);
+        QString primary = root.filePath("picture.png");
+        if (!layout.isEmpty()) {
+            QVERIFY(arrange(layout));
+            QVERIFY(rootPicture.copy(layout[0]).save(primary = root.filePath("primary.bmp")));
+        }
         QProcess server, child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         const QString noShm("-displayfd 1 -screen 0 640x480x24 -nolisten tcp -extension MIT-SHM");
@@ -299,8 +357,8 @@ private slots:
             env.insert("DISPLAY", ":" + start(server, "Xvfb", noShm.split(' ')));
         env.insert("QT_SCALE_FACTOR", QString::number(scale));
         child.setProcessEnvironment(env);
-        child.start(qApp->applicationFilePath(), {"--compare", shm ? "shm" : "", prepare ? "p" : "",
-                                                  root.filePath("picture.png")});
+        child.start(qApp->applicationFilePath(),
+                    {"--compare", shm ? "shm" : "", prepare ? "p" : "", primary});
         QVERIFY(child.waitForFinished(60000));
         server.kill(), server.waitForFinished();
         QCOMPARE(child.exitCode(), 0);
@@ -323,21 +381,26 @@ private slots:
 
     void program_data()
     {
-        QTest::addColumn<QString>("scale");
+        QTest::addColumn<QString>("scale"); // one factor, or per screen: "name=f;..." or "f;..."
         QTest::addColumn<QString>("desktop");
         QTest::addColumn<QString>("input"); // xdotool calls, split at ';'
-        QTest::addColumn<QRect>("saved");   // device pixels, or none
+        QTest::addColumn<QRect>("saved");   // pixels of the picture shown, or none
         QTest::addColumn<bool>("revealed");
-        const auto row = [](const char *name, const char *scale, const char *desktop,
-                            const QString &input, const QRect &saved, bool revealed = false) {
-            QTest::newRow(name) << QString(scale) << QString(desktop) << input << saved << revealed;
+        QTest::addColumn<Rects>("layout"); // none: the test's own display
+        const auto row = [](const QString &name, const char *scale, const char *desktop,
+                            const QString &input, const QRect &saved, bool revealed = false,
+                            const Rects &layout = {}) {
+            QTest::newRow(qPrintable(name))
+                << QString(scale) << QString(desktop) << input << saved << revealed << layout;
         };
-        const QString drag("mousemove 10 10 mousedown 1 mousemove 15 15 mousemove 19 19 mouseup 1");
+        const auto dragTo = [](const QPoint &a, const QPoint &b) {
+            return QString::asprintf("mousemove %d %d mousedown 1 mousemove %d %d mouseup 1", a.x(),
+                                     a.y(), b.x(), b.y());
+        };
+        const QString drag = dragTo({10, 10}, {19, 19});
         const QRect ten(10, 10, 10, 10);
-        row("ratio 1", "1", "present", drag, ten);
         row("ratio 1.25", "1.25", "present", drag, ten);
         row("ratio 1.5", "1.5", "present", drag, QRect(11, 11, 10, 10));
-        row("ratio 2", "2", "present", drag, QRect(10, 10, 12, 12));
         row("Return reveals", "1", "present", "key Return " + drag, ten, true);
         row("ALT at release reveals", "1", "present", "keydown alt " + drag + " keyup alt", ten,
             true);
@@ -349,6 +412,29 @@ private slots:
             {});
         row("unwritable Desktop: failure shown", "1", "unwritable",
             drag + ";search --sync --onlyvisible --name ^Clipwise$;key Return", {});
+        // Two screens, the primary DUMMY0 first: a logical 10 x 10 drag inside the primary and one
+        // from 5 x 5 before its far corner to past it save the primary's own pixels there.
+        const auto twoScreens = [&](const QString &name, const Rects &layout, const char *scale,
+                                    int ratio) {
+            const QRect p = layout[0];
+            const QPoint in = p.topLeft() + QPoint(10, 10) * ratio,
+                         corner = p.bottomRight() + QPoint(1, 1) - QPoint(5, 5) * ratio;
+            row(name + ": inside", scale, "present", dragTo(in, in + QPoint(9, 9) * ratio),
+                QRect(in, QSize(10, 10) * ratio), false, layout);
+            row(name + ": past the far corner", scale, "present",
+                dragTo(corner, p.bottomRight() + QPoint(40, 40)),
+                QRect(corner, QSize(5, 5) * ratio), false, layout);
+        };
+        const Rects origin{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+        const Rects lower{{1920, 360, 1280, 720}, {0, 0, 1920, 1080}}; // and shorter
+        twoScreens("primary at the origin, ratio 1", origin, "1", 1);
+        twoScreens("primary at the origin, ratio 2", origin, "2", 2);
+        twoScreens("primary right, ratio 1", primaryRight, "1", 1);
+        twoScreens("primary right, ratio 2", primaryRight, "2", 2);
+        twoScreens("primary lower, ratio 1", lower, "1", 1);
+        twoScreens("primary lower, ratio 2", lower, "2", 2);
+        twoScreens("primary lower at 2, the other at 1", lower, "DUMMY0=2;DUMMY1=1", 2);
+        twoScreens("primary right at 1, the other at 2", primaryRight, "1;2", 1);
     }
     void program()
     {
@@ -356,6 +442,8 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QRect, saved);
         QFETCH(bool, revealed);
+        QFETCH(Rects, layout);
+        QVERIFY(layout.isEmpty() || arrange(layout));
         // A space and a '#' in the path: the address of the revealed file must be encoded.
         const QString home = root.filePath(QTest::currentDataTag() + QString(" #"));
         const QDir folder(desktop == "missing" ? home : home + "/Desktop");
@@ -366,7 +454,7 @@ private slots:
         env.insert("HOME", home);
         env.insert("XDG_CONFIG_HOME", home + "/.config"); // settings of its own per run
         QFETCH(QString, scale);
-        env.insert("QT_SCALE_FACTOR", scale);
+        env.insert(scale.contains(';') ? "QT_SCREEN_SCALE_FACTORS" : "QT_SCALE_FACTOR", scale);
         env.insert("DBUS_SESSION_BUS_ADDRESS", busAddress);
         shown.clear();
         QProcess program;
@@ -383,7 +471,7 @@ private slots:
         QCOMPARE(files.size(), int(!saved.isNull()));
         if (!saved.isNull())
             QCOMPARE(QImage(folder.filePath(files[0])).convertToFormat(QImage::Format_RGB32),
-                     picture.copy(saved));
+                     (layout.isEmpty() ? picture : rootPicture).copy(saved));
         const QString uri =
             "file://" + folder.filePath(files.value(0)).replace(' ', "%20").replace('#', "%23");
         QCOMPARE(shown, revealed ? QStringList{uri} : QStringList());

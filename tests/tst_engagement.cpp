@@ -1,7 +1,8 @@
 // The quit-time reminder over simulated runs and the answers to its prompts, the message box,
-// the About dialog's pages and licence, and the introduction's slide show.
+// dialogs over the capture screen, the About dialog's pages and licence, the introduction.
 #include "aboutdialog.h"
 #include "app.h"
+#include "dialogrunner.h"
 #include "editormessages.h"
 #include "helpdialog.h"
 #include "helpdisplay.h"
@@ -202,6 +203,25 @@ private slots:
             QCOMPARE(box.exec(), i < order.size() ? results.at(i) : 0);
             QCOMPARE(texts, order);
         }
+    }
+
+    void dialogsOverTheCaptureScreenTakeItsInput() // until the last one over it has closed
+    {
+        auto app = makeApp();
+        QWidget owner;
+        owner.show();
+        auto *about = new QDialog(&owner), *update = new QDialog(&owner);
+        bool inner = false, outer = false;
+        QTimer::singleShot(0, about, [&] {
+            QTimer::singleShot(0, update, [&] {
+                inner = !owner.isEnabled() && update->isEnabled() && about->isEnabled();
+                update->done(7);
+            });
+            outer = runWithoutModality(update) == 7 && !owner.isEnabled() && about->isVisible();
+            about->reject();
+        });
+        QCOMPARE(runWithoutModality(about), 0);
+        QVERIFY(inner && outer && owner.isEnabled());
     }
 
     void pathsInWarningsStayText()

@@ -1,9 +1,12 @@
 // Stills from the screen sources: each screen's part of a desktop's picture of all outputs, each
-// answer of a stand-in portal on a private bus, the capture screen on the screen it covers.
+// answer of a stand-in portal on a private bus, the capture screen on the screen it covers, the
+// window that says what the capture waits for.
+#include "desktopwaitwindow.h"
 #include "screencropper.h"
 #include "screensourcechain.h"
 #include "screensourcekwin.h"
 #include "screensourceportal.h"
+#include "screensourcescreencopy.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -46,6 +49,25 @@ public slots:
     }
 };
 
+// The desktop's store of the user's answers: Lookup of the table "screenshot".
+class StandInPermissionStore final : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.impl.portal.PermissionStore")
+
+public:
+    QMap<QString, QStringList> screenshot; // application id: its answers
+
+public slots:
+    QMap<QString, QStringList> Lookup(const QString &table, const QString &id, QDBusVariant &data)
+    {
+        data.setVariant(QByteArray());
+        if (table != "screenshot" || id != "screenshot" || screenshot.isEmpty())
+            sendErrorReply("org.freedesktop.portal.Error.NotFound", "No entry for " + id);
+        return screenshot;
+    }
+};
+
 class TestScreenSources final : public QObject
 {
     Q_OBJECT
@@ -53,6 +75,7 @@ class TestScreenSources final : public QObject
     QTemporaryDir dir;
     QProcess bus;
     StandInPortal portal;
+    StandInPermissionStore permissions;
     ScreenSourcePortal request; // one for all rows: each request after a finished one works afresh
     QImage picture, kwinScreen;
     QString file(const QString &name) const { return dir.filePath(name); }
@@ -72,9 +95,14 @@ private slots:
         QVERIFY2(bus.waitForStarted() && bus.waitForReadyRead(10000), "dbus-daemon is needed");
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
         qputenv("WAYLAND_DISPLAY", "wayland-test"); // the capture screen asks the portal
-        QVERIFY(QDBusConnection::connectToBus(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "stand-in")
-                    .registerObject("/org/freedesktop/portal/desktop", &portal,
-                                    QDBusConnection::ExportAllSlots));
+        qDBusRegisterMetaType<QMap<QString, QStringList>>();
+        QDBusConnection standIn =
+            QDBusConnection::connectToBus(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "stand-in");
+        QVERIFY(standIn.registerObject("/org/freedesktop/portal/desktop", &portal,
+                                       QDBusConnection::ExportAllSlots));
+        QVERIFY(standIn.registerObject("/org/freedesktop/impl/portal/PermissionStore", &permissions,
+                                       QDBusConnection::ExportAllSlots) &&
+                standIn.registerService("org.freedesktop.impl.portal.PermissionStore"));
         // Twice the offscreen screen, every pixel distinct from its neighbours.
         picture = QImage(1600, 1200, QImage::Format_RGB32);
         for (int i = 0; i < 1600 * 1200; ++i)
@@ -192,6 +220,61 @@ private slots:
             for (int x = 3; x < image.width() * 4; x += 4)
                 QCOMPARE(image.constScanLine(y)[x], uchar(0xff));
     }
+    void screencopyPictures_data()
+    {
+        // The buffer holds "abc/def" (rows split by '/'), every alpha byte 0; seen: what the
+        // user sees on the output, empty when the copy must be refused.
+        QTest::addColumn<quint32>("format");
+        QTest::addColumn<bool>("yInverted");
+        QTest::addColumn<int>("transform");
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QString>("seen");
+        const quint32 xrgb = 1, argb = 0, xbgr = 0x34324258, abgr = 0x34324241, rgb565 = 0x36314752;
+        const auto row = [](const char *name, quint32 f, bool y, int t, QSize s, QString seen) {
+            QTest::newRow(name) << f << y << t << s << seen;
+        };
+        row("XRGB8888, opaque", xrgb, false, 0, {3, 2}, "abc/def");
+        row("ARGB8888, opaque", argb, false, 0, {3, 2}, "abc/def");
+        row("XBGR8888, opaque", xbgr, false, 0, {3, 2}, "abc/def");
+        row("ABGR8888, opaque", abgr, false, 0, {3, 2}, "abc/def");
+        row("rows from the bottom up", xrgb, true, 0, {3, 2}, "def/abc");
+        row("output turned 90", xrgb, false, 1, {2, 3}, "da/eb/fc");
+        row("output turned 180", xbgr, false, 2, {3, 2}, "fed/cba");
+        row("output turned 270", xrgb, false, 3, {2, 3}, "cf/be/ad");
+        row("output mirrored", xrgb, false, 4, {3, 2}, "cba/fed");
+        row("output mirrored, turned 90", xrgb, false, 5, {2, 3}, "ad/be/cf");
+        row("bottom up on a turned output", xrgb, true, 1, {2, 3}, "ad/be/cf");
+        row("unknown format refused", rgb565, false, 0, {3, 2}, "");
+        row("not the output's size refused", xrgb, false, 1, {3, 2}, "");
+    }
+    void screencopyPictures()
+    {
+        QFETCH(quint32, format);
+        QFETCH(bool, yInverted);
+        QFETCH(int, transform);
+        QFETCH(QSize, pixels);
+        QFETCH(QString, seen);
+        const auto colour = [](QChar c) { return 0x102030u * (c.unicode() - 'a' + 1); };
+        // Rows of four pixels, the last unused, and a row past the end: left alone.
+        quint32 buffer[3][4] = {};
+        for (int i = 0; i < 6; ++i) {
+            const quint32 c = colour(QChar('a' + i));
+            // XBGR8888 and ABGR8888 keep red in the lowest byte.
+            buffer[i / 3][i % 3] =
+                format > 1 ? (c >> 16 & 0xff) | (c & 0xff00) | (c & 0xff) << 16 : c;
+        }
+        const QImage got = screencopyPicture(
+            {reinterpret_cast<uchar *>(buffer), 3, 2, 16, format, yInverted, transform}, pixels);
+        QVERIFY(buffer[0][3] == 0 && buffer[1][3] == 0 && buffer[2][0] == 0 && buffer[2][3] == 0);
+        const QStringList rows = seen.split('/', Qt::SkipEmptyParts);
+        QCOMPARE(got.size(), rows.isEmpty() ? QSize(0, 0) : QSize(rows[0].size(), rows.size()));
+        for (int y = 0; y < rows.size(); ++y) {
+            for (int x = 0; x < rows[y].size(); ++x) {
+                const auto word = reinterpret_cast<const quint32 *>(got.constScanLine(y))[x];
+                QCOMPARE(word, 0xff000000u | colour(rows[y][x]));
+            }
+        }
+    }
     void answers_data()
     {
         QTest::addColumn<QStringList>("answer");
@@ -203,6 +286,12 @@ private slots:
         QTest::newRow("link read, kept") << QStringList{"0", uri("link"), p} << "" << true;
         QTest::newRow("user refused") << QStringList{"1", s, p} << "refused" << true;
         QTest::newRow("desktop failed") << QStringList{"2", s, p} << "could not take" << true;
+        // Stored answers last: the unsandboxed programs', another program's.
+        QTest::newRow("denial kept, how to undo it")
+            << QStringList{"2", s, p, "no"} << "SetPermission screenshot true screenshot ''"
+            << true;
+        QTest::newRow("another program denied")
+            << QStringList{"2", s, p, "yes", "no"} << "could not take" << true;
         QTest::newRow("no answer in time") << QStringList{"silent", s} << "did not answer" << false;
         QTest::newRow("no portal") << QStringList() << "no screenshot service" << false;
         QTest::newRow("no picture") << QStringList{"0", s, file("bus.conf")} << "read" << true;
@@ -213,6 +302,11 @@ private slots:
         QFETCH(QString, failure);
         QFile::remove(file("served"));
         portal.answer = answer;
+        permissions.screenshot.clear();
+        for (const QString &app : {QString(), QString("org.example.Other")}) {
+            if (answer.size() > 3)
+                permissions.screenshot.insert(app, {answer.takeAt(3)});
+        }
         QDBusConnection standIn(QStringLiteral("stand-in"));
         const QString name = "org.freedesktop.portal.Desktop";
         QVERIFY(answer.isEmpty() ? standIn.unregisterService(name) : standIn.registerService(name));
@@ -243,6 +337,43 @@ private slots:
         QTest::mouseRelease(&cropper, Qt::LeftButton, {}, QPoint(19, 19));
         QCOMPARE(cropper.cropped().toImage().convertToFormat(QImage::Format_RGB32),
                  picture.copy(20, 20, 20, 20));
+    }
+    void waitingWindow_data()
+    {
+        QTest::addColumn<int>("elapsed");
+        QTest::addColumn<int>("secondsLeft"); // 0: no window
+        QTest::newRow("an answer at once shows nothing") << 999 << 0;
+        QTest::newRow("after a second") << 1000 << 29;
+        QTest::newRow("a part of a second left counts") << 29001 << 1;
+        QTest::newRow("the wait is over") << 30000 << 0;
+    }
+    void waitingWindow()
+    {
+        QFETCH(int, elapsed);
+        const DesktopWaitState state = desktopWaitState(elapsed, 30000);
+        QCOMPARE(state.visible, state.secondsLeft > 0);
+        QTEST(state.secondsLeft, "secondsLeft");
+    }
+    void cancelWhileWaiting()
+    {
+        portal.answer = QStringList{"silent", uri("served")};
+        ScreenCropper cropper;
+        QSignalSpy closed(&cropper, &ScreenCropper::closed),
+            escaped(&cropper, &ScreenCropper::escaped);
+        cropper.grabScreen();
+        const auto waiting = [] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (qobject_cast<DesktopWaitWindow *>(widget) && widget->isVisible())
+                    return widget;
+            }
+            return static_cast<QWidget *>(nullptr);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(waiting(), 3000);
+        QTest::keyClick(waiting(), Qt::Key_Escape);
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(escaped.count(), 1);
+        QVERIFY(cropper.failureMessage().isEmpty() && !cropper.isVisible());
+        QTRY_VERIFY(!waiting());
     }
 };
 

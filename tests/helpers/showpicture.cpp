@@ -1,5 +1,6 @@
-// Shows a picture at the screen's top-left corner, one image pixel per screen pixel, bypassing any
-// X11 window manager (full screen on Wayland), and prints "ready" once painted: tests put known pixels on Xvfb this way.
+// Shows a picture from the desktop's top-left corner across all its screens, one image pixel per
+// screen pixel, bypassing any window manager, and prints "ready" once painted: tests put known
+// pixels on an X server this way.
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
@@ -33,7 +34,7 @@ int main(int argc, char *argv[])
     window.picture = QImage(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
     if (window.picture.isNull())
         return 1;
-    window.setGeometry(QGuiApplication::primaryScreen()->geometry());
+    window.setGeometry(QGuiApplication::primaryScreen()->virtualGeometry());
     // A Wayland client cannot place itself; covering the output is how it shows the picture.
     if (QGuiApplication::platformName() == QLatin1String("wayland"))
         window.showFullScreen();

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>ينتظر Clipwise إذن سطح المكتب لالتقاط لقطة الشاشة.
+إذا سأل سطح المكتب عمّا إذا كان يُسمح للتطبيقات بالتقاط لقطات الشاشة، فأجب عن سؤاله.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>سيتوقف Clipwise عن الانتظار بعد %1 ث.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -380,6 +397,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>اضغط [ESC] لإلغاء هذه العملية</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>نافذة الالتقاط ليست على شاشة أمكن التقاطها، لذا لا يمكن تحديد أي شيء. لم يُحفظ أي شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>لا تتوفر هنا أي طريقة لالتقاط الشاشة.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourceKWin</name>
@@ -423,6 +451,50 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>تعذرت قراءة لقطة الشاشة %1 من سطح المكتب كصورة.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>لقطة الشاشة من سطح المكتب لا تطابق شاشاته.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>إذا كان سطح المكتب لا يزال يسأل عمّا إذا كان يُسمح للتطبيقات بالتقاط لقطات الشاشة، فلم يعد لهذا السؤال أثر: أغلقه وشغّل Clipwise من جديد.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>لا يسمح سطح المكتب للبرامج خارج بيئة معزولة، ومنها Clipwise، بالتقاط لقطات الشاشة: فهو يحتفظ بهذه الإجابة عن سؤاله. للسماح بذلك من جديد، نفّذ هذا الأمر في طرفية ثم شغّل Clipwise من جديد:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>لا يتيح المُركِّب أي طريقة لنسخ شاشاته (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>لا يُبلغ المُركِّب عن أي شاشة.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>لم ينسخ المُركِّب الشاشات خلال %1 ثانية.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>رفض المُركِّب نسخ الشاشة %1.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>نسخة الشاشة %1 التي قدّمها المُركِّب بصيغة لا يستطيع Clipwise قراءتها.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>تعذّر التقاط الشاشة.</translation>
     </message>
 </context>
 <context>

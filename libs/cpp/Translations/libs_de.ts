@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise wartet auf die Erlaubnis der Arbeitsumgebung, das Bildschirmfoto aufzunehmen.
+Falls die Arbeitsumgebung fragt, ob Anwendungen Bildschirmfotos aufnehmen dürfen, beantworten Sie ihre Frage.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise gibt in %1 s auf.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -380,6 +397,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>Drücken Sie [ESC], um den Vorgang abzubrechen</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>Das Aufnahmefenster liegt auf keinem Bildschirm, der aufgenommen werden konnte; es kann nichts ausgewählt werden. Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>Hier steht keine Möglichkeit zur Verfügung, den Bildschirm aufzunehmen.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourceKWin</name>
@@ -423,6 +451,50 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>Das Bildschirmfoto %1 der Arbeitsumgebung konnte nicht als Bild gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>Das Bildschirmfoto der Arbeitsumgebung passt nicht zu ihren Bildschirmen.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>Falls die Arbeitsumgebung noch fragt, ob Anwendungen Bildschirmfotos aufnehmen dürfen, zählt diese Frage nicht mehr: Schließen Sie sie und starten Sie Clipwise erneut.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>Die Arbeitsumgebung erlaubt Programmen außerhalb einer Sandbox, darunter Clipwise, keine Bildschirmfotos: Sie hat diese Antwort auf ihre Frage gespeichert. Um es wieder zu erlauben, führen Sie diesen Befehl in einem Terminal aus und starten Sie Clipwise dann erneut:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>Der Compositor bietet keine Möglichkeit, seine Bildschirme zu kopieren (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>Der Compositor meldet keine Bildschirme.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>Der Compositor hat die Bildschirme nicht innerhalb von %1 Sekunden kopiert.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>Der Compositor hat es abgelehnt, den Bildschirm %1 zu kopieren.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>Die Kopie des Bildschirms %1 vom Compositor liegt in einer Form vor, die Clipwise nicht lesen kann.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>Der Bildschirm konnte nicht aufgenommen werden.</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise está esperando el permiso del escritorio para hacer la captura de pantalla.
+Si el escritorio pregunta si las aplicaciones pueden hacer capturas de pantalla, responda a su pregunta.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise desistirá en %1 s.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -380,6 +397,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>Pulse [ESC] para cancelar la operación</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>La ventana de captura no está en una pantalla que se haya podido capturar, así que no se puede seleccionar nada. No se ha guardado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>Aquí no hay ninguna forma de capturar la pantalla.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourceKWin</name>
@@ -423,6 +451,50 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>No se pudo leer como imagen la captura de pantalla %1 del escritorio.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>La captura del escritorio no se corresponde con sus pantallas.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>Si el escritorio todavía pregunta si las aplicaciones pueden hacer capturas de pantalla, esa pregunta ya no cuenta: ciérrela e inicie Clipwise de nuevo.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>El escritorio no permite a los programas fuera de un entorno aislado, entre ellos Clipwise, hacer capturas de pantalla: guarda esa respuesta a su pregunta. Para permitirlo de nuevo, ejecute este comando en una terminal y luego inicie Clipwise de nuevo:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>El compositor no ofrece ninguna forma de copiar sus pantallas (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>El compositor no informa de ninguna pantalla.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>El compositor no copió las pantallas en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>El compositor se negó a copiar la pantalla %1.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>La copia de la pantalla %1 que entregó el compositor tiene un formato que Clipwise no puede leer.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>No se pudo capturar la pantalla.</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise attend que le bureau l&apos;autorise à faire la capture d&apos;écran.
+Si le bureau demande si les applications peuvent faire des captures d&apos;écran, répondez à sa question.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise abandonne dans %1 s.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -380,6 +397,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>Appuyez sur [ESC] pour annuler l&apos;opération</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>La fenêtre de capture ne se trouve sur aucun écran qui a pu être capturé ; rien ne peut être sélectionné. Rien n&apos;a été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>Aucun moyen de capturer l&apos;écran n&apos;est disponible ici.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourceKWin</name>
@@ -423,6 +451,50 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>La capture d&apos;écran %1 fournie par le bureau n&apos;a pas pu être lue comme image.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>La capture d&apos;écran de l&apos;environnement de bureau ne correspond pas à ses écrans.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>Si le bureau demande encore si les applications peuvent faire des captures d&apos;écran, cette question ne compte plus : fermez-la et relancez Clipwise.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>Le bureau n&apos;autorise pas les programmes hors d&apos;un bac à sable, dont Clipwise, à faire des captures d&apos;écran : il garde cette réponse à sa question. Pour l&apos;autoriser à nouveau, exécutez cette commande dans un terminal, puis relancez Clipwise :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>Le compositeur n&apos;offre aucun moyen de copier ses écrans (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>Le compositeur ne signale aucun écran.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>Le compositeur n&apos;a pas copié les écrans en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>Le compositeur a refusé de copier l&apos;écran %1.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>La copie de l&apos;écran %1 fournie par le compositeur est dans un format que Clipwise ne sait pas lire.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>L&apos;écran n&apos;a pas pu être capturé.</translation>
     </message>
 </context>
 <context>

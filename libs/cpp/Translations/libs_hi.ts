@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise स्क्रीनशॉट लेने के लिए डेस्कटॉप की अनुमति की प्रतीक्षा कर रहा है।
+यदि डेस्कटॉप पूछे कि क्या ऐप्लिकेशन स्क्रीनशॉट ले सकते हैं, तो उसके प्रश्न का उत्तर दें।</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise %1 सेकंड में प्रतीक्षा छोड़ देगा।</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -380,6 +397,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>यह कार्य रद्द करने के लिए [ESC] दबाएँ</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>कैप्चर विंडो किसी ऐसी स्क्रीन पर नहीं है जिसे कैप्चर किया जा सका, इसलिए कुछ भी चुना नहीं जा सकता। कुछ भी सहेजा नहीं गया।</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>यहाँ स्क्रीन कैप्चर करने का कोई तरीका उपलब्ध नहीं है।</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourceKWin</name>
@@ -423,6 +451,50 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>डेस्कटॉप का स्क्रीनशॉट %1 चित्र के रूप में नहीं पढ़ा जा सका।</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>डेस्कटॉप का स्क्रीनशॉट उसकी स्क्रीनों से मेल नहीं खाता।</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>यदि डेस्कटॉप अब भी पूछ रहा है कि क्या ऐप्लिकेशन स्क्रीनशॉट ले सकते हैं, तो वह प्रश्न अब मान्य नहीं है: उसे बंद करें और Clipwise फिर से शुरू करें।</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>डेस्कटॉप सैंडबॉक्स के बाहर के प्रोग्रामों को, जिनमें Clipwise भी है, स्क्रीनशॉट लेने की अनुमति नहीं देता: उसने अपने प्रश्न का वह उत्तर सहेज रखा है। फिर से अनुमति देने के लिए टर्मिनल में यह कमांड चलाएँ, फिर Clipwise फिर से शुरू करें:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>कंपोज़िटर अपनी स्क्रीनों की प्रतिलिपि बनाने का कोई तरीका (wlr-screencopy) नहीं देता।</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>कंपोज़िटर कोई स्क्रीन नहीं बताता।</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>कंपोज़िटर ने %1 सेकंड के भीतर स्क्रीनों की प्रतिलिपि नहीं बनाई।</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>कंपोज़िटर ने स्क्रीन %1 की प्रतिलिपि बनाने से मना कर दिया।</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>कंपोज़िटर द्वारा बनाई गई स्क्रीन %1 की प्रतिलिपि ऐसे रूप में है जिसे Clipwise नहीं पढ़ सकता।</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>स्क्रीन कैप्चर नहीं की जा सकी।</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise はスクリーンショットを撮るためのデスクトップの許可を待っています。
+デスクトップがアプリケーションのスクリーンショットを許可するか尋ねてきたら、その質問に答えてください。</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise は %1 秒後に待つのをやめます。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -380,6 +397,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>[ESC] を押すと操作をキャンセルします</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>キャプチャ ウィンドウがキャプチャできた画面上にないため、何も選択できません。何も保存されませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>ここでは画面をキャプチャする方法がありません。</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourceKWin</name>
@@ -423,6 +451,50 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>デスクトップのスクリーンショット %1 を画像として読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>デスクトップのスクリーンショットが画面と一致しません。</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>デスクトップがまだアプリケーションのスクリーンショットを許可するか尋ねている場合、その質問はもう無効です。閉じてから Clipwise を再度起動してください。</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>デスクトップは、Clipwise を含むサンドボックス外のプログラムにスクリーンショットを許可していません。質問へのその回答が保存されています。再び許可するには、端末でこのコマンドを実行してから Clipwise を再度起動してください:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>コンポジターは画面をコピーする手段 (wlr-screencopy) を提供していません。</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>コンポジターが画面を一つも報告していません。</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>コンポジターが %1 秒以内に画面をコピーしませんでした。</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>コンポジターが画面 %1 のコピーを拒否しました。</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>コンポジターによる画面 %1 のコピーは、Clipwise が読み取れない形式です。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>画面をキャプチャできませんでした。</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise가 스크린샷을 찍기 위해 데스크톱의 허가를 기다리고 있습니다.
+데스크톱이 응용 프로그램의 스크린샷 촬영 허용 여부를 물으면 그 질문에 답하십시오.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise는 %1초 후에 기다리기를 멈춥니다.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -380,6 +397,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>[ESC]를 누르면 작업이 취소됩니다</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>캡처 창이 캡처할 수 있었던 화면에 있지 않아 아무것도 선택할 수 없습니다. 아무것도 저장되지 않았습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>여기서는 화면을 캡처할 방법이 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourceKWin</name>
@@ -423,6 +451,50 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>데스크톱의 스크린샷 %1을(를) 그림으로 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>데스크톱의 스크린샷이 화면과 일치하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>데스크톱이 아직 응용 프로그램의 스크린샷 촬영 허용 여부를 묻고 있다면 그 질문은 더 이상 유효하지 않습니다. 질문을 닫고 Clipwise를 다시 시작하십시오.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>데스크톱이 Clipwise를 포함해 샌드박스 밖의 프로그램이 스크린샷을 찍는 것을 허용하지 않습니다. 질문에 대한 그 답을 저장해 두었습니다. 다시 허용하려면 터미널에서 이 명령을 실행한 다음 Clipwise를 다시 시작하십시오:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>컴포지터가 화면을 복사하는 방법(wlr-screencopy)을 제공하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>컴포지터가 알려 주는 화면이 없습니다.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>컴포지터가 %1초 안에 화면을 복사하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>컴포지터가 화면 %1의 복사를 거부했습니다.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>컴포지터가 복사한 화면 %1의 형식을 Clipwise가 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>화면을 캡처할 수 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise wacht op toestemming van de desktop om de schermafdruk te maken.
+Als de desktop vraagt of toepassingen schermafdrukken mogen maken, beantwoord dan zijn vraag.</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise geeft het op over %1 s.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -380,6 +397,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>Druk op [ESC] om te annuleren</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>Het opnamevenster staat niet op een scherm dat kon worden vastgelegd, dus er kan niets worden geselecteerd. Er is niets opgeslagen.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>Hier is geen manier beschikbaar om het scherm vast te leggen.</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourceKWin</name>
@@ -423,6 +451,50 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>De schermafdruk %1 van de desktop kon niet als afbeelding worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>De schermafdruk van de bureaubladomgeving past niet bij haar schermen.</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>Als de desktop nog vraagt of toepassingen schermafdrukken mogen maken, telt die vraag niet meer: sluit haar en start Clipwise opnieuw.</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>De desktop staat programma&apos;s buiten een sandbox, waaronder Clipwise, niet toe schermafdrukken te maken: hij bewaart dat antwoord op zijn vraag. Om het weer toe te staan, voert u deze opdracht uit in een terminal en start u Clipwise daarna opnieuw:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>De compositor biedt geen manier om zijn schermen te kopiëren (wlr-screencopy).</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>De compositor meldt geen schermen.</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>De compositor heeft de schermen niet binnen %1 seconden gekopieerd.</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>De compositor weigerde het scherm %1 te kopiëren.</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>De kopie van het scherm %1 van de compositor heeft een vorm die Clipwise niet kan lezen.</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>Het scherm kon niet worden vastgelegd.</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,23 @@
     </message>
 </context>
 <context>
+    <name>QMWidgets::DesktopWaitWindow</name>
+    <message>
+        <source>Clipwise is waiting for the desktop&apos;s permission to take the screenshot.
+If the desktop asks whether applications may take screenshots, answer its question.</source>
+        <translation>Clipwise 正在等待桌面允許擷取螢幕。
+如果桌面詢問是否允許應用程式擷取螢幕，請回答它的問題。</translation>
+    </message>
+    <message>
+        <source>Clipwise gives up in %1 s.</source>
+        <translation>Clipwise 將在 %1 秒後放棄。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>QMWidgets::HelpDialog</name>
     <message>
         <source> Introduction</source>
@@ -380,6 +397,17 @@
         <source>Press [ESC] to cancel this operation</source>
         <translation>按 [ESC] 取消此操作</translation>
     </message>
+    <message>
+        <source>The capture window is not on a screen that could be captured, so nothing can be selected. Nothing was saved.</source>
+        <translation>擷取視窗不在已擷取的螢幕上，因此無法選取任何內容。未儲存任何檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceChain</name>
+    <message>
+        <source>No way to capture the screen is available here.</source>
+        <translation>此處沒有可用的擷取螢幕方式。</translation>
+    </message>
 </context>
 <context>
     <name>QMWidgets::ScreenSourceKWin</name>
@@ -423,6 +451,50 @@
     <message>
         <source>The desktop&apos;s screenshot %1 could not be read as a picture.</source>
         <translation>無法將桌面的螢幕截圖 %1 讀取為圖片。</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s screenshot does not match its screens.</source>
+        <translation>桌面的螢幕擷取與其螢幕不符。</translation>
+    </message>
+    <message>
+        <source>If the desktop still asks whether applications may take screenshots, that question no longer counts: close it and start Clipwise again.</source>
+        <translation>如果桌面仍在詢問是否允許應用程式擷取螢幕，該問題已不再有效：請關閉它並重新啟動 Clipwise。</translation>
+    </message>
+    <message>
+        <source>The desktop does not allow programs outside a sandbox, Clipwise among them, to take screenshots: it keeps that answer to its question. To allow it again, run this command in a terminal, then start Clipwise again:
+%1</source>
+        <translation>桌面不允許沙盒之外的程式（包括 Clipwise）擷取螢幕：它保存了對其詢問的這一回答。若要重新允許，請在終端機中執行此命令，然後重新啟動 Clipwise：
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceScreencopy</name>
+    <message>
+        <source>The compositor offers no way to copy its screens (wlr-screencopy).</source>
+        <translation>合成器沒有提供複製其螢幕的方式（wlr-screencopy）。</translation>
+    </message>
+    <message>
+        <source>The compositor reports no screens.</source>
+        <translation>合成器未回報任何螢幕。</translation>
+    </message>
+    <message>
+        <source>The compositor did not copy the screens within %1 seconds.</source>
+        <translation>合成器未在 %1 秒內複製螢幕。</translation>
+    </message>
+    <message>
+        <source>The compositor refused to copy the screen %1.</source>
+        <translation>合成器拒絕複製螢幕 %1。</translation>
+    </message>
+    <message>
+        <source>The compositor&apos;s copy of the screen %1 is in a form Clipwise cannot read.</source>
+        <translation>合成器提供的螢幕 %1 副本格式無法被 Clipwise 讀取。</translation>
+    </message>
+</context>
+<context>
+    <name>QMWidgets::ScreenSourceX11</name>
+    <message>
+        <source>The screen could not be captured.</source>
+        <translation>無法擷取螢幕。</translation>
     </message>
 </context>
 <context>

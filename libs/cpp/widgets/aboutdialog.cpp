@@ -85,7 +85,8 @@ QString licenceHtml(const QByteArray &fileContents)
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    // A dialog, not a plain window: only a dialog is made transient for its parent.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::CustomizeWindowHint);
     setWindowTitle(QCoreApplication::applicationName() + tr(" Info"));
 

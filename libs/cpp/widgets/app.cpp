@@ -5,6 +5,7 @@
 #include "aboutdialog.h"
 #include "blenderwidget.h"
 #include "csseditor.h"
+#include "dialogrunner.h"
 #include "engagementlinks.h"
 #include "helpdialog.h"
 #include "joindialog.h"
@@ -225,6 +226,11 @@ void App::setMainWidget(QWidget *widget)
     blendWidget = blender;
 }
 
+QWidget *App::dialogParent() const
+{
+    return mainWidget && mainWidget->isVisible() ? mainWidget.data() : nullptr;
+}
+
 void App::slotSetBlendMainWidget(bool on)
 {
     if (!mainWidget || !blendWidget)
@@ -344,7 +350,7 @@ const QString autoReminderCountKey = QStringLiteral("AutoReminderCount");
 
 void App::askWithReminderDialog(ReminderStateDialog *dialog)
 {
-    dialog->exec();
+    runDialog(dialog);
     const ReminderAnswer answer = reminderAnswer(dialog->state());
     delete dialog;
     if (answer.openRateLink)
@@ -366,11 +372,11 @@ void App::slotCallRateReminderInternal()
     if (isReminderDue(counter, reminderInterval)) {
         ReminderStateDialog *dialog = nullptr;
         if (reminderKind == Rate)
-            dialog = new RateAppStoreDialog(mainWidget);
+            dialog = new RateAppStoreDialog(dialogParent());
         else if (reminderKind == Tell)
-            dialog = new TellReminderDialog(mainWidget);
+            dialog = new TellReminderDialog(dialogParent());
         else
-            dialog = new JoinReminderDialog(mainWidget);
+            dialog = new JoinReminderDialog(dialogParent());
         askWithReminderDialog(dialog);
     }
     setSetting(autoReminderCountKey, nextReminderCount(counter));
@@ -405,7 +411,7 @@ void App::slotCallJoinReminder()
 
 void App::slotImmediatelyRate()
 {
-    askWithReminderDialog(new RateAppStoreDialog(mainWidget));
+    askWithReminderDialog(new RateAppStoreDialog(dialogParent()));
 }
 
 void App::slotStartCount() {}
@@ -466,8 +472,8 @@ void App::slotShowPrivacyPolicy()
 void App::slotAbout()
 {
     // A local dialog per opening, so every opening starts on the info page.
-    auto *dialog = new AboutDialog(mainWidget);
-    dialog->exec();
+    auto *dialog = new AboutDialog(dialogParent());
+    runDialog(dialog);
     delete dialog;
 }
 HelpDialog *App::helpDialogPointer() const
@@ -478,7 +484,7 @@ HelpDialog *App::helpDialogPointer() const
 void App::slotHelp()
 {
     if (!helpDialog) {
-        helpDialog = new HelpDialog(mainWidget);
+        helpDialog = new HelpDialog(dialogParent());
         for (const QString &slide : qAsConst(helpSlides))
             helpDialog->addSlide(slide);
         if (!helpVideoLink.isEmpty())

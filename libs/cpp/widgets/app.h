@@ -61,6 +61,13 @@ public:
 
     void setMainWidget(QWidget *widget);
     QWidget *mainWidgetPointer() const { return mainWidget; }
+    // The parent of every dialog: the main widget while it is on screen, else none. A dialog
+    // with a parent is transient for it, so the window manager keeps it above that window, a
+    // full-screen one included, and gives it the keyboard; a parentless dialog may open below
+    // a full-screen window or never show, while its modal loop holds the program. After the
+    // main widget has gone (the rate prompt at quit) a dialog stands as a window of its own.
+    // Dialogs with a parent run through runDialog().
+    QWidget *dialogParent() const;
     QWidget *blendWidgetPointer() const { return blendWidget; }
 
     static void registerStartupHook(StartupHook hook);

@@ -86,7 +86,7 @@ void JoinWidget::slotFaceBookClicked()
 {
     faceBook->setChecked(false);
     const App *app = App::instance();
-    MMessageBox::information(app ? app->mainWidgetPointer() : nullptr, tr("Information"),
+    MMessageBox::information(app ? app->dialogParent() : nullptr, tr("Information"),
                              tr("<H3>\"Like\" Velmora on Facebook to join us!<br>Thank you!</H3>"),
                              QMessageBox::Ok);
     App::openLink(

@@ -1,4 +1,5 @@
 #include "mmessagebox.h"
+#include "dialogrunner.h"
 #include "standardbutton.h"
 
 #include "smallscreen.h"
@@ -43,6 +44,8 @@ MMessageBox::MMessageBox(int icon, const QString &title, const QString &text, in
     textLabel->setWordWrap(true);
     textLabel->setTextFormat(textFormat);
     textLabel->setText(text);
+    // Some messages carry a command or a path for the user to copy.
+    textLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     iconLabel = new QLabel(this);
     const QPixmap picture = iconPixmap(style(), icon);
@@ -102,7 +105,7 @@ int MMessageBox::run(int icon, QWidget *parent, const QString &title, const QStr
                      int buttons, Qt::TextFormat textFormat)
 {
     auto *box = new MMessageBox(icon, title, text, buttons, parent, QString(), textFormat);
-    const int result = box->exec();
+    const int result = runDialog(box);
     // Nothing reads the box afterwards; a box without parent would otherwise live until exit.
     delete box;
     return result;

@@ -2,8 +2,11 @@
 
 #include "capturefile.h"
 #include "capturegeometry.h"
+#include "desktopwaitwindow.h"
 #include "screengrab.h"
 #include "screensourcechain.h"
+#include "screensourceportal.h"
+#include "screensourcescreencopy.h"
 #include "selectionrepaint.h"
 #include "sharedfunctions.h"
 
@@ -35,7 +38,10 @@ ScreenCropper::ScreenCropper(QWidget *parent) : QFrame(parent)
     connect(closeAction, &QAction::triggered, this, &ScreenCropper::escaped);
 }
 
-ScreenCropper::~ScreenCropper() = default;
+ScreenCropper::~ScreenCropper()
+{
+    delete waitWindow;
+}
 
 void ScreenCropper::setScreenPixmap(const QPixmap &pixmap)
 {
@@ -63,6 +69,8 @@ void ScreenCropper::prepareWindow()
     // prepares the grab's memory while this thread paints.
     if (!screenGrabber && !isWaylandSession())
         prepareScreenGrab();
+    else if (!screenGrabber)
+        ScreenSourceScreencopy::prepare();
     store->beginPaint(all);
     QPaintDevice *device = store->paintDevice();
     if (device && device->devType() == QInternal::Image) {
@@ -93,10 +101,31 @@ void ScreenCropper::grabScreen()
     // the still over later, and the window shows once it has.
     if (!sources) {
         sources = new ScreenSourceChain(this);
-        connect(sources, &ScreenSourceChain::finished, this,
-                [this] { takeStill(sources->still(), sources->errorString()); });
+        connect(sources, &ScreenSourceChain::finished, this, [this] {
+            delete waitWindow;
+            waitWindow = nullptr;
+            takeStill(sources->still(), sources->errorString());
+        });
     }
     sources->start();
+    if (sources->isRunning() && !waitWindow) {
+        // The portal is the source that may wait for the user, and the longest. No parent: a
+        // window that belongs to the capture screen, not yet shown, would be placed with it.
+        waitWindow = new DesktopWaitWindow(ScreenSourcePortal::defaultTimeoutMs);
+        connect(waitWindow, &DesktopWaitWindow::cancelled, this, &ScreenCropper::cancelWaiting);
+        waitWindow->start();
+    }
+}
+
+void ScreenCropper::cancelWaiting()
+{
+    // The window is still delivering its signal.
+    waitWindow->deleteLater();
+    waitWindow = nullptr;
+    // Without the sources no still can come in after all; a request still open is withdrawn.
+    delete sources;
+    sources = nullptr;
+    closeAction->trigger();
 }
 
 void ScreenCropper::takeStill(const DesktopStill &still, const QString &reason)
@@ -169,8 +198,10 @@ void ScreenCropper::followPlacement()
         connect(placementDeadline, &QTimer::timeout, this, &ScreenCropper::failPlacement);
     }
     if (!still) {
-        // A compositor settles a new window within a frame or two.
-        if (isVisible() && !placementDeadline->isActive())
+        // A compositor settles a new window within a frame or two. While a dialog holds the
+        // capture screen (disabled) a window manager may take full screen away; it is asked
+        // for again when the dialog has gone.
+        if (isVisible() && isEnabled() && !placementDeadline->isActive())
             placementDeadline->start(5000);
         return;
     }
@@ -187,10 +218,10 @@ void ScreenCropper::followPlacement()
 
 void ScreenCropper::failPlacement()
 {
-    if (onStill || !isVisible())
+    if (onStill || !isVisible() || !isEnabled())
         return;
-    failure = tr("Clipwise could not tell which screen its window is on, so it cannot show the "
-                 "picture of that screen. Nothing was saved.");
+    failure = tr("The capture window is not on a screen that could be captured, so nothing can "
+                 "be selected. Nothing was saved.");
     slotClose();
 }
 
@@ -299,12 +330,6 @@ void ScreenCropper::keyPressEvent(QKeyEvent *e)
         // By name, so the application object's slot is reached through its meta-object.
         if (QCoreApplication *app = QCoreApplication::instance())
             QMetaObject::invokeMethod(app, "slotAbout");
-        // Without a window manager the focus falls to the root window when the dialog goes, and
-        // no key, Escape included, would reach the capture screen again.
-        if (isVisible()) {
-            activateWindow();
-            setFocus(Qt::OtherFocusReason);
-        }
     }
 }
 
@@ -374,8 +399,16 @@ void ScreenCropper::showEvent(QShowEvent *e)
 void ScreenCropper::changeEvent(QEvent *e)
 {
     QFrame::changeEvent(e);
-    if (e->type() == QEvent::LanguageChange)
+    if (e->type() == QEvent::LanguageChange) {
         retranslate();
+    } else if (e->type() == QEvent::EnabledChange && isEnabled() && isVisible() &&
+               !desktopStill.isEmpty()) {
+        // A dialog over the capture screen has closed; i3 takes full screen from a window
+        // whose dialog is activated.
+        if (!isFullScreen())
+            showFullScreen();
+        followPlacement();
+    }
 }
 
 } // namespace QMWidgets

@@ -15,6 +15,7 @@ class QTimer;
 
 namespace QMWidgets {
 
+class DesktopWaitWindow;
 class ScreenSourceChain;
 
 // The capture screen: shows a still of the screen full screen and lets the user drag out the
@@ -92,6 +93,7 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    void cancelWaiting();
     void showStill(QScreen *screen);
     void followPlacement();
     void failPlacement();
@@ -111,6 +113,8 @@ private:
     QString savedPath;
     QString failure;
     ScreenSourceChain *sources = nullptr;
+    // Up while the sources take long, which a desktop asking the user first does.
+    DesktopWaitWindow *waitWindow = nullptr;
     // Every screen the sources photographed; the window shows the one it covers. Empty when a
     // test set the still itself.
     DesktopStill desktopStill;

@@ -34,11 +34,11 @@ QPixmap toolkitGrab()
     QScreen *screen = defaultScreen();
     if (!screen || !screen->handle())
         return QPixmap();
-    // The platform screen takes the display's own pixels. QScreen::grabWindow() would scale
-    // the origin too, where the toolkit keeps a screen's origin unscaled.
-    const QRect area = primaryScreenNativeRect();
-    QPixmap pixmap =
-        screen->handle()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    // The platform screen takes the display's own pixels. Window 0 stands for the screen itself,
+    // and the platform screen counts x and y from the screen's own top-left corner: the screen's
+    // position on the desktop must not be given again.
+    const QSize size = primaryScreenNativeRect().size();
+    QPixmap pixmap = screen->handle()->grabWindow(0, 0, 0, size.width(), size.height());
     pixmap.setDevicePixelRatio(screen->devicePixelRatio());
     return pixmap;
 }

@@ -1,5 +1,7 @@
 #include "screensource.h"
 
+#include "waylandoutputs.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -17,6 +19,13 @@ bool isWaylandSession()
 
 QList<OutputGeometry> desktopOutputs()
 {
+    if (isWaylandSession()) {
+        // Asked after the still arrived, while the user waits: a second at most.
+        const WaylandOutputs compositor(QDeadlineTimer(1000));
+        const QList<OutputGeometry> outputs = compositor.geometries();
+        if (compositor.isValid() && !outputs.isEmpty())
+            return outputs;
+    }
     QList<OutputGeometry> outputs;
     for (const QScreen *screen : QGuiApplication::screens())
         outputs << OutputGeometry{screen->name(), screen->geometry(), QSize()};

@@ -2,6 +2,7 @@
 
 #include "screensourcekwin.h"
 #include "screensourceportal.h"
+#include "screensourcescreencopy.h"
 #include "screensourcex11.h"
 
 namespace QMWidgets {
@@ -9,7 +10,8 @@ namespace QMWidgets {
 QStringList sessionSourceNames(bool wayland, const QStringList &allowed)
 {
     const QStringList all =
-        wayland ? QStringList{ScreenSourceKWin::sourceName, ScreenSourcePortal::sourceName}
+        wayland ? QStringList{ScreenSourceScreencopy::sourceName, ScreenSourceKWin::sourceName,
+                              ScreenSourcePortal::sourceName}
                 : QStringList{ScreenSourceX11::sourceName};
     if (allowed.isEmpty())
         return all;
@@ -29,6 +31,8 @@ ScreenSource *makeScreenSource(const QString &name, QObject *parent)
         return new ScreenSourceKWin(parent);
     if (name == ScreenSourcePortal::sourceName)
         return new ScreenSourcePortal(parent);
+    if (name == ScreenSourceScreencopy::sourceName)
+        return new ScreenSourceScreencopy(parent);
     return nullptr;
 }
 

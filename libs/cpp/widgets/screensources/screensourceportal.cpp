@@ -1,5 +1,6 @@
 #include "screensourceportal.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QMap>
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QUrl>
@@ -22,6 +24,23 @@ namespace {
 const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
+const QString permissionStore = QStringLiteral("org.freedesktop.impl.portal.PermissionStore");
+const QString permissionStorePath = QStringLiteral("/org/freedesktop/impl/portal/PermissionStore");
+// How the user gives the permission back: the desktop's settings offer no switch for programs
+// outside a sandbox, and the permission store has no command of its own.
+const QString allowAgainCommand =
+    QStringLiteral("gdbus call --session -d org.freedesktop.impl.portal.PermissionStore "
+                   "-o /org/freedesktop/impl/portal/PermissionStore "
+                   "-m org.freedesktop.impl.portal.PermissionStore.SetPermission "
+                   "screenshot true screenshot '' \"['yes']\"");
+
+// Whether the permission store's entries for screenshots (application id: answers) hold "no"
+// for the programs outside a sandbox, application id "": the answer "Deny" to the desktop's
+// question is kept there, and the desktop then refuses at once without asking.
+bool screenshotsDenied(const QMap<QString, QStringList> &permissions)
+{
+    return permissions.value(QString()).value(0) == QLatin1String("no");
+}
 
 } // namespace
 
@@ -50,17 +69,30 @@ ScreenSourcePortal::ScreenSourcePortal(QObject *parent)
     : ScreenSource(parent), deadline(new QTimer(this))
 {
     connect(deadline, &QTimer::timeout, this, [this] {
-        const QDBusConnection bus = QDBusConnection::sessionBus();
-        // Tell the desktop we no longer wait, so it does not take the picture after all.
-        for (const QString &path : qAsConst(requestPaths))
-            bus.asyncCall(QDBusMessage::createMethodCall(portalService, path, requestInterface,
-                                                         QStringLiteral("Close")));
-        deliver(QImage(), tr("The desktop did not answer the screenshot request within %1 seconds.")
-                              .arg(qCeil(timeoutMs / 1000.0)));
+        closeRequests();
+        deliver(QImage(),
+                tr("The desktop did not answer the screenshot request within %1 seconds.")
+                        .arg(qCeil(timeoutMs / 1000.0)) +
+                    QLatin1Char('\n') +
+                    tr("If the desktop still asks whether applications may take screenshots, "
+                       "that question no longer counts: close it and start Clipwise again."));
     });
 }
 
-ScreenSourcePortal::~ScreenSourcePortal() = default;
+ScreenSourcePortal::~ScreenSourcePortal()
+{
+    if (pending)
+        closeRequests();
+}
+
+void ScreenSourcePortal::closeRequests()
+{
+    // Tell the desktop we no longer wait, so it does not take the picture after all.
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    for (const QString &path : qAsConst(requestPaths))
+        bus.send(QDBusMessage::createMethodCall(portalService, path, requestInterface,
+                                                QStringLiteral("Close")));
+}
 
 void ScreenSourcePortal::start()
 {
@@ -121,10 +153,36 @@ void ScreenSourcePortal::onResponse(uint response, const QVariantMap &results)
         return;
     if (response == 0)
         readPicture(results);
-    else if (response == 1)
-        deliver(QImage(), tr("The desktop refused to take the screenshot."));
     else
-        deliver(QImage(), tr("The desktop could not take the screenshot."));
+        explainRefusal(response);
+}
+
+void ScreenSourcePortal::explainRefusal(uint response)
+{
+    // The desktop's answer does not say why; a stored "no" does, and how to undo it matters.
+    deadline->stop();
+    QDBusMessage lookup = QDBusMessage::createMethodCall(permissionStore, permissionStorePath,
+                                                         permissionStore, QStringLiteral("Lookup"));
+    lookup << QStringLiteral("screenshot") << QStringLiteral("screenshot");
+    auto *call =
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(lookup, 2000), this);
+    connect(call, &QDBusPendingCallWatcher::finished, this, [this, response, call] {
+        call->deleteLater();
+        QMap<QString, QStringList> permissions;
+        const QDBusMessage reply = call->reply();
+        if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
+            qvariant_cast<QDBusArgument>(reply.arguments().constFirst()) >> permissions;
+        if (screenshotsDenied(permissions))
+            deliver(QImage(), tr("The desktop does not allow programs outside a sandbox, Clipwise "
+                                 "among them, to take screenshots: it keeps that answer to its "
+                                 "question. To allow it again, run this command in a terminal, "
+                                 "then start Clipwise again:\n%1")
+                                  .arg(allowAgainCommand));
+        else if (response == 1)
+            deliver(QImage(), tr("The desktop refused to take the screenshot."));
+        else
+            deliver(QImage(), tr("The desktop could not take the screenshot."));
+    });
 }
 
 void ScreenSourcePortal::readPicture(const QVariantMap &results)

@@ -30,10 +30,10 @@ public:
     static const QString sourceName;
 
     // How long the desktop may take to answer, in milliseconds. A desktop may first ask the user
-    // whether this program may take screenshots at all; reading and answering that question
-    // takes a person a while, so two minutes. Beyond that the program would sit invisibly in the
-    // background, which is worse than saying that the capture failed.
-    static constexpr int defaultTimeoutMs = 120000;
+    // whether programs may take screenshots at all. The portal of Debian 12 waits 25 seconds for
+    // that answer and then never answers the request, leaving the question on screen; waiting
+    // longer than that, with a margin for taking the picture, would only keep the user waiting.
+    static constexpr int defaultTimeoutMs = 30000;
 
     explicit ScreenSourcePortal(QObject *parent = nullptr);
     ~ScreenSourcePortal() override;
@@ -53,6 +53,8 @@ private:
     void listenOn(const QString &path);
     void deliver(const QImage &image, const QString &reason);
     void readPicture(const QVariantMap &results);
+    void explainRefusal(uint response);
+    void closeRequests();
 
     int timeoutMs = defaultTimeoutMs;
     QTimer *deadline = nullptr;

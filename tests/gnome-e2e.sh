@@ -1,0 +1,98 @@
+#!/bin/sh
+# gnome-e2e.sh <clipwise> <remotekeys>: the built program on GNOME Shell with its portal
+# (session.sh gnome), the shell's question about screenshots answered, stored or left alone;
+# keys through mutter's remote-desktop keyboard, the XWayland pointer through XTEST.
+set -eu
+if [ -z "${PORTAL_PID:-}" ]; then
+    here=$(cd "$(dirname "$0")" && pwd)
+    # Random 4 x 4 blocks: a crop that is off by one pixel anywhere cannot match.
+    convert -size 480x270 xc: +noise Random -scale 400% -type TrueColor PNG24:- |
+        "$here/session.sh" gnome /dev/stdin "$here/gnome-e2e.sh" "$@"; exit
+fi
+clipwise=$1
+need xdotool xwininfo dbus-monitor
+# A keyboard for the whole session, as a real one stays plugged in: mutter adds the remote
+# desktop's keyboard at its first key, and a window focused before then never gets any key.
+mkfifo keys
+"$2" <keys >remotekeys.log 2>&1 &
+exec 4>keys
+echo Shift_L >&4
+# Every question the shell asks for the portal.
+stdbuf -oL dbus-monitor --session \
+    "interface=org.freedesktop.impl.portal.Access,member=AccessDialog" >questions.log 2>&1 &
+store() { # store SetPermission|DeletePermission args...: the user's stored answers
+    method=$1 && shift
+    gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore --object-path \
+        /org/freedesktop/impl/portal/PermissionStore \
+        --method "org.freedesktop.impl.portal.PermissionStore.$method" "$@"
+}
+questions() { grep -c AccessDialog questions.log || true; }
+asked() { [ "$(questions)" -gt "$asked" ]; }
+# The program's windows of that name; the capture screen has none.
+named() { xdotool search --onlyvisible --name '^Clipwise$' 2>/dev/null; }
+# One more such window: the message box beside the waiting window.
+another() { named | grep -vx "$waiting"; }
+keyboard() { # keyboard <platform>: the capture screen has the keyboard
+    if [ "$1" = xcb ]; then
+        focus=$(xdotool getwindowfocus) && xwininfo -id "$focus" | grep -q 'geometry 1920x1080+0+0'
+    else
+        grep -q 'wl_keyboard@[0-9]*\.enter' clipwise.log
+    fi
+}
+
+# One run per row: platform, the permission stored before, what is done, and what must follow.
+while read -r case platform stored expect; do
+    rm -rf home && mkdir -p home/Desktop
+    store DeletePermission screenshot screenshot '' >/dev/null 2>&1 || true
+    [ "$stored" = - ] || store SetPermission screenshot true screenshot '' "['$stored']" >/dev/null
+    asked=$(questions) started=$(date +%s)
+    WAYLAND_DEBUG=1 QT_QPA_PLATFORM=$platform HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config \
+        "$clipwise" >clipwise.log 2>&1 &
+    pid=$!
+    if [ "$stored" = - ]; then
+        waitfor 10 asked || fail "$case: the shell did not ask"
+        # The shell's question has the keyboard and is drawn above every window.
+        waitfor 2 named >/dev/null || fail "$case: no waiting window within 2 s of the question"
+        waiting=$(named)
+    fi
+    case $expect in
+    saved)
+        sleep 0.5 && echo Tab Return >&4 # Deny has the focus
+        waitfor 20 keyboard "$platform" || fail "$case: the capture screen did not get the keyboard"
+        sleep 0.3
+        xdotool mousemove 100 300 mousedown 1 mousemove 105 305 mousemove 109 309 mouseup 1 ;;
+    escaped)
+        waitfor 20 keyboard "$platform" || fail "$case: the capture screen did not get the keyboard"
+        echo Escape >&4 ;;
+    refused)
+        waitfor 20 named >/dev/null || fail "$case: no message box"
+        echo Return >&4 ;;
+    timeout)
+        waitfor 40 another >/dev/null && [ $(($(date +%s) - started)) -le 35 ] ||
+            fail "$case: no message box within 35 s"
+        # The shell's expired question is still up and has the keyboard; then the box.
+        echo Escape >&4 && sleep 0.5 && echo Return >&4 ;;
+    esac
+    waitfor 10 eval '! kill -0 "$pid"' || { kill "$pid"; fail "$case: the program did not end"; }
+    rc=0 && wait "$pid" || rc=$?
+    saved=$(ls home/Desktop | grep -c '\.png$' || true)
+    case $expect in
+    saved)
+        [ "$rc" -eq 0 ] && [ "$saved" -eq 1 ] || fail "$case: exit $rc, $saved pictures saved"
+        compare -metric AE home/Desktop/*.png 'bg.png[10x10+100+300]' null: 2>/dev/null ||
+            fail "$case: the picture is not the screen's 10 x 10 pixels at (100, 300)" ;;
+    escaped)
+        [ "$rc" -eq 0 ] && [ "$saved" -eq 0 ] || fail "$case: exit $rc, $saved pictures saved" ;;
+    *)
+        [ "$rc" -gt 0 ] && [ "$rc" -lt 128 ] && [ "$saved" -eq 0 ] ||
+            fail "$case: exit $rc, $saved pictures saved" ;;
+    esac
+    [ "$stored" = - ] || ! asked || fail "$case: the shell asked"
+    echo "ok: $case ($(($(date +%s) - started)) s)"
+done <<END
+first-run-allowed-drag xcb - saved
+allowed-escape-xwayland xcb yes escaped
+allowed-escape-wayland wayland yes escaped
+denial-stored xcb no refused
+unanswered-gives-up xcb - timeout
+END
