@@ -2,6 +2,7 @@
 
 #include "waylandoutputs.h"
 
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -17,8 +18,31 @@ bool isWaylandSession()
     return isWaylandSession(qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"));
 }
 
+namespace {
+struct RememberedOutputs
+{
+    QList<OutputGeometry> outputs;
+    QElapsedTimer taken;
+};
+RememberedOutputs &remembered()
+{
+    static RememberedOutputs outputs;
+    return outputs;
+}
+} // namespace
+
+void rememberDesktopOutputs(const QList<OutputGeometry> &outputs)
+{
+    remembered().outputs = outputs;
+    remembered().taken.start();
+}
+
 QList<OutputGeometry> desktopOutputs()
 {
+    // Outputs come and go rarely; a still of the wrong size is refused in any case.
+    if (remembered().taken.isValid() && !remembered().outputs.isEmpty() &&
+        !remembered().taken.hasExpired(2000))
+        return remembered().outputs;
     if (isWaylandSession()) {
         // Asked after the still arrived, while the user waits: a second at most.
         const WaylandOutputs compositor(QDeadlineTimer(1000));

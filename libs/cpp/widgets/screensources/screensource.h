@@ -38,8 +38,11 @@ bool isWaylandSession();
 
 // The outputs as the compositor describes them where it does. Otherwise the toolkit's screens
 // with their pixels unknown: in a Wayland session the toolkit may round a scale of 1.5 up to 2,
-// or know logical sizes only.
+// or know logical sizes only. A reading that rememberDesktopOutputs() kept less than two seconds
+// ago stands for a new one: on some compositors each new connection costs a fifth of a second.
 QList<OutputGeometry> desktopOutputs();
+// Keeps the outputs a connection read just now (while the program waits for its timer).
+void rememberDesktopOutputs(const QList<OutputGeometry> &outputs);
 
 // Each output's part of a picture of the whole desktop (its outputs' bounding box, drawn at one
 // scale, as screenshot services deliver it), brought to the output's own pixels where they are

@@ -69,6 +69,13 @@ std::vector<SharedMemory> &preparedMemory()
     return prepared;
 }
 
+// Whether prepare() found the compositor without a screen copy.
+bool &knownWithoutCopy()
+{
+    static bool without = false;
+    return without;
+}
+
 SharedMemory sharedMemoryFor(size_t bytes)
 {
     std::vector<SharedMemory> &prepared = preparedMemory();
@@ -265,7 +272,11 @@ void ScreenSourceScreencopy::prepare()
     if (!preparedMemory().empty())
         return;
     const WaylandOutputs compositor(QDeadlineTimer(500));
-    if (!compositor.isValid() || !compositor.offers(&managerInterface))
+    if (!compositor.isValid())
+        return;
+    rememberDesktopOutputs(compositor.geometries());
+    knownWithoutCopy() = !compositor.offers(&managerInterface);
+    if (knownWithoutCopy())
         return;
     for (const auto &output : compositor.outputs()) {
         // The size a compositor asks for: rows of whole pixels, four bytes each; not more than
@@ -295,6 +306,10 @@ void ScreenSourceScreencopy::start()
 
 QString ScreenSourceScreencopy::capture(DesktopStill &still)
 {
+    const QString notOffered =
+        tr("The compositor offers no way to copy its screens (wlr-screencopy).");
+    if (knownWithoutCopy())
+        return notOffered;
     const QDeadlineTimer deadline(timeoutMs);
     WaylandOutputs compositor(deadline);
     wl_proxy *manager = compositor.isValid() ? compositor.bind(&managerInterface, 3) : nullptr;
@@ -324,7 +339,7 @@ QString ScreenSourceScreencopy::capture(DesktopStill &still)
         deadline);
     QString reason;
     if (!shm)
-        reason = tr("The compositor offers no way to copy its screens (wlr-screencopy).");
+        reason = notOffered;
     else if (captures.empty())
         reason = tr("The compositor reports no screens.");
     for (const auto &capture : captures) {

@@ -55,7 +55,8 @@ public:
     // Does ahead of start(), while the program waits for its timer, what need not wait for the
     // still: the shared memory each output's copy will land in, every page of it touched, so
     // the copy is only the compositor's work. Does nothing where the compositor offers no
-    // screen copy; memory of another size than a copy needs is left unused.
+    // screen copy, and then start() hands over at once; memory of another size than a copy needs
+    // is left unused. The outputs read on the way are kept for desktopOutputs().
     static void prepare();
 
 private:
