@@ -6,10 +6,10 @@
 # BENCH_TOOLS="clipwise" (leave Flameshot out), e.g. BENCH_SIZES=1920x1080 BENCH_TOOLS=clipwise
 # bench/run.sh 1. The program's service addresses point at this machine's closed discard port
 # (as in the tests), so its start-up update check and usage report run but never leave it.
-# Then, as root, the Wayland path at 1920x1080: launch to the full-screen still on a headless
-# compositor, through its screen copy and through the desktop portal, on both Qt platforms, split
-# where the time goes (bench/wayland.sh), beside the X11 figure of the same run; results in
-# build-bench/results-wayland.txt.
+# Then, as root, the Wayland path at 1920x1080: launch to the full-screen still on headless sway
+# (its screen copy, the portal) and KWin (its screenshot interface, the portal), on both Qt
+# platforms, split where the time goes (bench/wayland.sh), beside the X11 figure of the same run;
+# results in build-bench/results-wayland.txt.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-5}
@@ -101,37 +101,34 @@ for size in ${BENCH_SIZES:-1920x1080 3840x2160}; do
     printf '%-34s %12s\n' "grab_ms, segment made at the grab" "$(echo "$g" | field shm_cold_ms)"
 done
 
-# The same program on a Wayland session (headless sway, 1920 x 1080 only), where the still comes
-# from the compositor's screen copy or from the desktop portal. The session needs namespaces, so
-# root; BENCH_WAYLAND=0 leaves it out.
+# The same program on Wayland sessions at 1920 x 1080: headless sway (the compositor's screen copy
+# or the desktop portal) and headless KWin (its screenshot interface, which it lends to the
+# program named by a menu entry, or the portal). The sessions need namespaces, so root;
+# BENCH_WAYLAND=0 leaves them out.
 if [ "${BENCH_WAYLAND:-1}" = 1 ] && [ "$(id -u)" -eq 0 ]; then
     "$here/bench/make-screen.sh" 1920 1080 "$work/screen.png"
     out=$build/results-wayland.txt
     : >"$out"
-    "$here/tests/session.sh" sway "$work/screen.png" "$here/bench/wayland.sh" \
-        "$build/app/clipwise" "$build/bench/bench_screencopy" "$runs" "$out" >"$work/wayland.log" 2>&1 ||
-        cat "$work/wayland.log"
-    echo
-    echo "== Wayland 1920x1080 (headless sway), medians of $runs runs, ms from launch =="
-    columns="screencopy/wayland screencopy/xcb portal/wayland portal/xcb"
-    printf '%-22s' measure && printf ' %18s' $columns && echo
-    for m in shown_ms still_ms call_ms backend_ms answer_ms; do
-        printf '%-22s' "$m"
-        for c in $columns; do printf ' %18s' "$(grep "^$c " "$out" | field "$m" | median)"; done
-        echo
+    for desktop in sway kwin; do
+        SESSION_TRUSTED=$build/app/clipwise "$here/tests/session.sh" "$desktop" "$work/screen.png" \
+            "$here/bench/wayland.sh" "$build/app/clipwise" "$build/bench/bench_screencopy" "$runs" \
+            "$out" >"$work/wayland.log" 2>&1 || cat "$work/wayland.log"
     done
     x11=-
     case " ${BENCH_SIZES:-1920x1080} " in
     *" 1920x1080 "*) x11=$(grep '^clipwise ' "$build/results-1920x1080.txt" | field map_ms | median) ;;
     esac
-    if [ "$x11" != - ]; then
-        printf '%-22s' "still_ms / X11 $x11 ms"
-        for c in $columns; do
-            printf ' %18s' "$(grep "^$c " "$out" | field still_ms | median |
-                awk -v x="$x11" '$1 != "-" { printf "%.2f", $1 / x }')"
+    echo
+    echo "== Wayland 1920x1080, medians of $runs runs, ms from launch (X11 in this run: $x11 ms) =="
+    printf '%-26s' "desktop/source/platform" && printf ' %9s' shown still call backend answer "still/X11" && echo
+    for c in $(cut -d' ' -f1 "$out" | grep / | awk '!seen[$0]++'); do
+        printf '%-26s' "$c"
+        for m in shown_ms still_ms call_ms backend_ms answer_ms; do
+            printf ' %9s' "$(grep "^$c " "$out" | field "$m" | median)"
         done
-        echo
-    fi
+        printf ' %9s\n' "$(grep "^$c " "$out" | field still_ms | median |
+            awk -v x="$x11" '$1 != "-" && x != "-" { printf "%.2f", $1 / x }')"
+    done
     printf '%-40s %8s\n' "screen copy alone, all outputs (ms)" "$(field screencopy_ms <"$out")"
     printf '%-40s %8s\n' "outputs read on a connection of its own" "$(field outputs_ms <"$out")"
     printf '%-40s %8s\n' "grim alone, screen to PNG" "$(grep '^grim ' "$out" | field grim_ms | median)"

@@ -11,7 +11,8 @@
 #   call_ms     the program asks for the screenshot (start-up plus the 300 ms timer); the screen
 #               copy makes no call on the bus
 #   backend_ms  the portal's front end has passed the request on to its back end
-#   answer_ms   the portal's answer (Response) is sent: the picture is on disk
+#   answer_ms   the portal's answer (Response) is sent: the picture is on disk; KWin's reply
+#               to the first screen's capture: its pixels are in the pipe
 # Then, on sway, the screen copy alone (bench_screencopy) and the time grim alone (the portal's
 # wlroots back end runs it) takes to write the screen as PNG.
 clipwise=$1 screencopy=$2 runs=$3 out=$4
@@ -79,7 +80,9 @@ for i in $(seq 1 "$runs"); do
                 -v still="${still:--}" -F'\t' '
                 function ms(t) { return sprintf("%d", t * 1000 - s) }
                 $1 == "mc" && ($7 == "org.freedesktop.portal.Screenshot" ||
-                               $7 == "org.kde.KWin.ScreenShot2") && !c { c = ms($2) }
+                               $7 == "org.kde.KWin.ScreenShot2") && !c { c = ms($2); k = $7 }
+                k == "org.kde.KWin.ScreenShot2" && !caller { caller = $4; serial = $3 }
+                $1 == "mr" && $5 == caller && $6 == serial && !a { a = ms($2) }
                 $1 == "mc" && $7 == "org.freedesktop.impl.portal.Screenshot" && !b { b = ms($2) }
                 $1 == "sig" && $8 == "Response" && !a { a = ms($2) }
                 END { printf "%s shown_ms=%s still_ms=%s call_ms=%s backend_ms=%s answer_ms=%s\n",
