@@ -3,6 +3,7 @@
 #include "app.h"
 
 #include <QDesktopServices>
+#include <QRandomGenerator>
 
 namespace TestSupport {
 
@@ -28,6 +29,15 @@ std::unique_ptr<QMWidgets::App> makeApp()
     QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.com"));
     app->setAppPageName(QString());
     return app;
+}
+
+QImage noise(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(size.width() * 7919 + size.height());
+    for (int i = 0; i < size.width() * size.height(); ++i)
+        image.setPixel(i % size.width(), i / size.width(), random.generate());
+    return image;
 }
 
 LinkRecorder::LinkRecorder(const QStringList &schemes) : schemes(schemes)
