@@ -240,12 +240,17 @@ private slots:
         other.document()->slotLoad();
         QCOMPARE(other.document()->toPlainText(), QStringLiteral("QLabel {}"));
     }
-    void appliedSheetLeavesTheEditorsOwnLook()
+    // The editor's Apply and tool tip actions reach the other widgets, never its own text.
+    void editorActionsLeaveItsOwnText()
     {
         const auto app = makeApp();
         CssEditor editor;
         QTextEdit plain;
         CssDoc *doc = editor.document();
+        QWidget host;
+        auto *window = new QDialog(&host); // a window that is also a descendant
+        window->setObjectName("Child");
+        doc->setObjectName("Text");
         const auto colour = [](QWidget *w) { return w->grab().toImage().pixelColor(5, 5); };
         const QColor own = colour(doc);
         const QFont font = doc->document()->defaultFont();
@@ -254,19 +259,10 @@ private slots:
         QCOMPARE(colour(&plain), QColor(Qt::red));
         QCOMPARE(colour(doc), own);
         QCOMPARE(doc->document()->defaultFont(), font);
-    }
-    void setInfoLabelsNamedWidgetsOutsideTheText()
-    {
-        const auto app = makeApp();
-        CssEditor editor;
-        QWidget host;
-        auto *window = new QDialog(&host); // a window that is also a descendant
-        window->setObjectName("Child");
-        editor.document()->setObjectName("Text");
         editor.slotApplyToolTipsInfo();
         editor.slotApplyToolTipsInfo();
         QCOMPARE(window->toolTip(), QStringLiteral("QDialog\nChild\nQDialog\nChild\n"));
-        QVERIFY(host.toolTip().isEmpty() && editor.document()->toolTip().isEmpty());
+        QVERIFY(host.toolTip().isEmpty() && doc->toolTip().isEmpty());
     }
     void styleSheetParsesAndItsPicturesLoad()
     {
