@@ -43,19 +43,6 @@ QList<QPushButton *> buttonsInOrder(QWidget *box)
     return buttons;
 }
 
-int argc = 1;
-char *argv[] = {const_cast<char *>("tst_engagement"), nullptr};
-
-class ResourceApp final : public App
-{
-public:
-    explicit ResourceApp(const QString &dir) : App(argc, argv, "Velmora", "Clipwise")
-    {
-        resourceDir = dir + QLatin1Char('/');
-        composeQtNotice();
-    }
-};
-
 } // namespace
 
 class TestEngagement final : public QObject
@@ -241,9 +228,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) &&
                 file.write(QByteArray("LESSER <https://fsf.org/>\n  kept\n\0tail", 37)) &&
                 file.flush());
-        ResourceApp app(dir.path());
+        const auto app = makeApp(dir.path());
         LinkRecorder recorder;
-        app.slotShowPrivacyPolicy(); // an empty link opens nothing
+        app->slotShowPrivacyPolicy(); // an empty link opens nothing
         AboutDialog dialog;
         dialog.show();
         const QSize size = dialog.size();

@@ -15,16 +15,21 @@ char *argvStore[] = {arg0, nullptr};
 class IndependentTestApp final : public QMWidgets::App
 {
 public:
-    IndependentTestApp() : App(argcStore, argvStore, "Velmora", "Clipwise")
+    explicit IndependentTestApp(const QString &resources)
+        : App(argcStore, argvStore, "Velmora", "Clipwise")
     {
         independentEdition = true;
+        if (!resources.isEmpty()) {
+            resourceDir = resources + '/';
+            composeQtNotice();
+        }
     }
 };
 } // namespace
 
-std::unique_ptr<QMWidgets::App> makeApp()
+std::unique_ptr<QMWidgets::App> makeApp(const QString &resources)
 {
-    auto app = std::make_unique<IndependentTestApp>();
+    auto app = std::make_unique<IndependentTestApp>(resources);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.8"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.com"));
     app->setAppPageName(QString());

@@ -20,8 +20,9 @@ class App;
 namespace TestSupport {
 
 // The direct-distribution edition's App, named as the program names it (organisation, version,
-// domain, page links settled), without IndependentApp's start-up network work.
-std::unique_ptr<QMWidgets::App> makeApp();
+// domain, page links settled), without IndependentApp's start-up network work; its resources
+// (the licence texts) in the given folder, else beside the test.
+std::unique_ptr<QMWidgets::App> makeApp(const QString &resources = QString());
 
 // Pixels that no compression shrinks and no shift or scaling reproduces, the same for one size.
 QImage noise(const QSize &size);
