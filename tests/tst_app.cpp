@@ -153,36 +153,27 @@ private slots:
         QVERIFY2(finished > 20 && finished == ts.count("<message>"), "unfinished texts");
     }
     // Judged with the names Qt gives before the program sets its own: the executable's base
-    // name and no organisation.
+    // name and no organisation. Every start, first or not, makes the work folder.
     void firstStart_data()
     {
-        QTest::addColumn<QString>("executable");
         QTest::addColumn<QString>("existing");
         QTest::addColumn<bool>("first");
-        const QString exe = "clipwise";
-        QTest::newRow("nothing exists") << exe << QString() << true;
-        QTest::newRow("work folder differing in case") << exe << QString("Clipwise") << false;
-        QTest::newRow("work folder of another program") << exe << QString("Clipwisely") << true;
-        QTest::newRow("pictures folder") << exe << QString("Pictures/clipwise") << false;
-        QTest::newRow("names set later") << exe << QString("Documents/Velmora/Clipwise") << true;
+        QTest::newRow("nothing exists") << QString() << true;
+        QTest::newRow("work folder differing in case") << "Clipwise" << false;
+        QTest::newRow("work folder of another program") << "Clipwisely" << true;
+        QTest::newRow("pictures folder") << "Pictures/clipwise" << false;
+        QTest::newRow("names set later") << "Documents/Velmora/Clipwise" << true;
     }
     void firstStart()
     {
-        QFETCH(QString, executable);
         QFETCH(QString, existing);
-        QFETCH(bool, first);
-        QCoreApplication::setApplicationName(executable);
+        QCoreApplication::setApplicationName("clipwise");
         QCoreApplication::setOrganizationName(QString());
         QVERIFY(existing.isEmpty() || QDir().mkpath(QDir::homePath() + '/' + existing));
-        QCOMPARE(makeApp()->isFirstStart(), first);
-    }
-    void workFolderIsMadeAtEveryStart()
-    {
-        const QString work = QDir::homePath() + "/Clipwise";
-        for (int start = 0; start < 2; ++start) {
-            QCOMPARE(makeApp()->workingDirectory(), work + '/');
-            QVERIFY(QFileInfo(work).isDir() && QDir(work).removeRecursively());
-        }
+        const auto app = makeApp();
+        QTEST(app->isFirstStart(), "first");
+        QCOMPARE(app->workingDirectory(), QDir::homePath() + "/Clipwise/");
+        QVERIFY(QFileInfo(app->workingDirectory()).isDir());
     }
     // Random text heavy in quotes, comment marks and backslashes, then random edits that rely
     // on QSyntaxHighlighter re-running only the changed lines and those whose state changed.
@@ -249,12 +240,17 @@ private slots:
         other.document()->slotLoad();
         QCOMPARE(other.document()->toPlainText(), QStringLiteral("QLabel {}"));
     }
-    void appliedSheetLeavesTheEditorsOwnLook()
+    // The editor's Apply and tool tip actions reach the other widgets, never its own text.
+    void editorActionsLeaveItsOwnText()
     {
         const auto app = makeApp();
         CssEditor editor;
         QTextEdit plain;
         CssDoc *doc = editor.document();
+        QWidget host;
+        auto *window = new QDialog(&host); // a window that is also a descendant
+        window->setObjectName("Child");
+        doc->setObjectName("Text");
         const auto colour = [](QWidget *w) { return w->grab().toImage().pixelColor(5, 5); };
         const QColor own = colour(doc);
         const QFont font = doc->document()->defaultFont();
@@ -263,19 +259,10 @@ private slots:
         QCOMPARE(colour(&plain), QColor(Qt::red));
         QCOMPARE(colour(doc), own);
         QCOMPARE(doc->document()->defaultFont(), font);
-    }
-    void setInfoLabelsNamedWidgetsOutsideTheText()
-    {
-        const auto app = makeApp();
-        CssEditor editor;
-        QWidget host;
-        auto *window = new QDialog(&host); // a window that is also a descendant
-        window->setObjectName("Child");
-        editor.document()->setObjectName("Text");
         editor.slotApplyToolTipsInfo();
         editor.slotApplyToolTipsInfo();
         QCOMPARE(window->toolTip(), QStringLiteral("QDialog\nChild\nQDialog\nChild\n"));
-        QVERIFY(host.toolTip().isEmpty() && editor.document()->toolTip().isEmpty());
+        QVERIFY(host.toolTip().isEmpty() && doc->toolTip().isEmpty());
     }
     void styleSheetParsesAndItsPicturesLoad()
     {

@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 using namespace QMWidgets;
+using TestSupport::noise;
 using Points = QVector<QPoint>;
 using Rects = QVector<QRect>; // the outputs DUMMY0 (primary) and DUMMY1 in root pixels
 
@@ -42,14 +43,6 @@ extern "C" int renameat2(int a, const char *from, int b, const char *to, unsigne
 }
 
 static const QDateTime when(QDate(2019, 10, 2), QTime(14, 5, 9));
-
-static QImage noise(const QSize &size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int i = 0; i < size.width() * size.height(); ++i)
-        image.setPixel(i % size.width(), i / size.width(), QRandomGenerator::global()->generate());
-    return image;
-}
 
 // Sent by hand: QTest moves a press at (0, 0) to the centre and drops the buttons of a move.
 static void mouse(QWidget *w, QEvent::Type type, const QPoint &pos)
@@ -108,11 +101,11 @@ class TestCapture final : public QObject
             // when the last client leaves, -keeptty lets the server end on SIGTERM, -sharevts
             // keeps it from switching the console.
             QFile conf(root.filePath("xorg.conf"));
-            conf.open(QIODevice::WriteOnly);
-            conf.write(
-                "Section \"ServerFlags\"\nOption \"AutoAddDevices\" \"false\"\nOption "
-                "\"AutoAddGPU\" \"false\"\nEndSection\nSection \"Device\"\nIdentifier \"d\"\n"
-                "Driver \"dummy\"\nVideoRam 32768\nEndSection\n");
+            if (!conf.open(QIODevice::WriteOnly) ||
+                !conf.write("Section \"ServerFlags\"\nOption \"AutoAddDevices\" \"false\"\n"
+                            "Option \"AutoAddGPU\" \"false\"\nEndSection\nSection \"Device\"\n"
+                            "Identifier \"d\"\nDriver \"dummy\"\nVideoRam 32768\nEndSection\n"))
+                return false;
             conf.close();
             xorgDisplay = ":" + start(xorg, "Xorg",
                                       {"-config", conf.fileName(), "-displayfd", "1", "-nolisten",

@@ -43,19 +43,6 @@ QList<QPushButton *> buttonsInOrder(QWidget *box)
     return buttons;
 }
 
-int argc = 1;
-char *argv[] = {const_cast<char *>("tst_engagement"), nullptr};
-
-class ResourceApp final : public App
-{
-public:
-    explicit ResourceApp(const QString &dir) : App(argc, argv, "Velmora", "Clipwise")
-    {
-        resourceDir = dir + QLatin1Char('/');
-        composeQtNotice();
-    }
-};
-
 } // namespace
 
 class TestEngagement final : public QObject
@@ -88,8 +75,7 @@ private slots:
         QFETCH(int, kinds);
         QFETCH(bool, store);
         QFETCH(quint32, draw);
-        QFETCH(int, kind);
-        QCOMPARE(chooseReminderKind(kinds, store, [draw] { return draw; }), kind);
+        QTEST(chooseReminderKind(kinds, store, [draw] { return draw; }), "kind");
     }
 
     void scheduleOverQuits_data()
@@ -114,8 +100,6 @@ private slots:
         QFETCH(int, interval);
         QFETCH(bool, wanted);
         QFETCH(int, counter);
-        QFETCH(QList<int>, prompted);
-        QFETCH(int, after);
         QSettings settings("Velmora", "Clipwise"); // sees the application's writes at once
         if (!wanted) // otherwise the settings stay fresh: the defaults count
             settings.setValue("Clipwise/AutoReminder", false);
@@ -125,8 +109,8 @@ private slots:
         for (int quit = 1; quit <= 6; ++quit)
             if (!quitOnce(interval, Rate, [](ReminderDialog *d) { d->later()->click(); }).isEmpty())
                 seen << quit;
-        QCOMPARE(seen, prompted);
-        QCOMPARE(settings.value("Clipwise/AutoReminderCount").toInt(), after);
+        QTEST(seen, "prompted");
+        QTEST(settings.value("Clipwise/AutoReminderCount").toInt(), "after");
         QCOMPARE(settings.value("Clipwise/AutoReminder", true).toBool(), wanted);
     }
 
@@ -154,7 +138,6 @@ private slots:
         QFETCH(int, kinds);
         QFETCH(int, answer);
         QFETCH(QString, link);
-        QFETCH(bool, wanted);
         QSettings settings("Velmora", "Clipwise");
         settings.setValue("Clipwise/AutoReminderCount", 2);
         LinkRecorder recorder;
@@ -171,7 +154,7 @@ private slots:
                                                     : "QMWidgets::TellReminderDialog"});
         QCOMPARE(recorder.links.size(), link.isEmpty() ? 0 : 1);
         QVERIFY(recorder.links.join(QString()).contains(link));
-        QCOMPARE(settings.value("Clipwise/AutoReminder", true).toBool(), wanted);
+        QTEST(settings.value("Clipwise/AutoReminder", true).toBool(), "wanted");
         QCOMPARE(settings.value("Clipwise/AutoReminderCount").toInt(), 3);
     }
 
@@ -245,9 +228,9 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) &&
                 file.write(QByteArray("LESSER <https://fsf.org/>\n  kept\n\0tail", 37)) &&
                 file.flush());
-        ResourceApp app(dir.path());
+        const auto app = makeApp(dir.path());
         LinkRecorder recorder;
-        app.slotShowPrivacyPolicy(); // an empty link opens nothing
+        app->slotShowPrivacyPolicy(); // an empty link opens nothing
         AboutDialog dialog;
         dialog.show();
         const QSize size = dialog.size();

@@ -7,6 +7,7 @@
 #include "screensourcekwin.h"
 #include "screensourceportal.h"
 #include "screensourcescreencopy.h"
+#include "testkit.h"
 
 #include <QPainter>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 using namespace QMWidgets;
+using TestSupport::noise;
 
 Q_DECLARE_METATYPE(QList<OutputGeometry>)
 
@@ -103,10 +105,7 @@ private slots:
         QVERIFY(standIn.registerObject("/org/freedesktop/impl/portal/PermissionStore", &permissions,
                                        QDBusConnection::ExportAllSlots) &&
                 standIn.registerService("org.freedesktop.impl.portal.PermissionStore"));
-        // Twice the offscreen screen, every pixel distinct from its neighbours.
-        picture = QImage(1600, 1200, QImage::Format_RGB32);
-        for (int i = 0; i < 1600 * 1200; ++i)
-            picture.setPixel(i % 1600, i / 1600, qRgb(i % 256, i / 1600 % 256, i / 99999 * 13));
+        picture = noise({1600, 1200}); // twice the offscreen screen
         // The user's own, never removed: a picture from before the request, a link to a new file.
         QFile saved(file("picture"));
         QVERIFY(picture.save(&saved, "PNG") && saved.flush() &&
@@ -147,9 +146,7 @@ private slots:
         QImage desktop(all.size() * scale, QImage::Format_RGB32);
         desktop.fill(Qt::black);
         const QSize pixels = outputs.last().pixels.isEmpty() ? area.size() : outputs.last().pixels;
-        QImage ownPixels(pixels, QImage::Format_RGB32);
-        for (int i = 0; i < pixels.width() * pixels.height(); ++i)
-            ownPixels.setPixel(i % pixels.width(), i / pixels.width(), i * 2654435761u);
+        const QImage ownPixels = noise(pixels);
         QPainter(&desktop).drawImage(area, ownPixels.scaled(area.size()));
         const DesktopStill still = cutDesktopPicture(desktop, outputs);
         QCOMPARE(still.size(), outputs.size());
@@ -162,11 +159,9 @@ private slots:
     }
     void kwinPicture_data()
     {
-        // A 3 x 2 screen, every pixel distinct, sent in the layout the reply describes.
-        QImage screen(3, 2, QImage::Format_RGB32);
-        for (int i = 0; i < 6; ++i)
-            screen.setPixel(i % 3, i / 3, qRgb(40 * i, 255 - 30 * i, 7 * i));
-        const auto sent = [&](QImage::Format format, int stride) {
+        // A 3 x 2 screen sent in the layout the reply describes.
+        const QImage screen = kwinScreen = noise({3, 2});
+        const auto sent = [&](int stride, QImage::Format format = QImage::Format_RGB32) {
             const QImage image = screen.convertToFormat(format);
             QByteArray bytes;
             for (int y = 0; y < 2; ++y)
@@ -175,38 +170,27 @@ private slots:
             return bytes;
         };
         const auto described = [](int format, int stride, const char *type = "raw") {
-            return QVariantMap{{"type", type},
-                               {"width", 3u},
-                               {"height", 2u},
-                               {"stride", uint(stride)},
-                               {"format", uint(format)}};
+            QVariantMap d{{"type", type}, {"width", 3u}, {"height", 2u}, {"stride", uint(stride)}};
+            d["format"] = uint(format);
+            return d;
         };
         QTest::addColumn<QVariantMap>("description");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("read");
         // Transparent pixels of a screen are shown opaque, never blended with black.
-        QImage clear = screen.convertToFormat(QImage::Format_ARGB32);
-        for (int i = 0; i < 6; ++i)
-            clear.setPixel(i % 3, i / 3, screen.pixel(i % 3, i / 3) & 0xffffff);
-        const QByteArray clearBytes(reinterpret_cast<const char *>(clear.constBits()), 24);
-        QTest::newRow("RGB32, padded lines")
-            << described(4, 16) << sent(QImage::Format_RGB32, 16) << true;
-        QTest::newRow("ARGB32 with no alpha") << described(5, 12) << clearBytes << true;
-        QTest::newRow("RGBA8888") << described(17, 12) << sent(QImage::Format_RGBA8888, 12) << true;
-        QTest::newRow("16-bit format refused")
-            << described(7, 12) << sent(QImage::Format_RGB32, 12) << false;
-        QTest::newRow("bytes missing")
-            << described(4, 12) << sent(QImage::Format_RGB32, 12).chopped(1) << false;
-        QTest::newRow("lines shorter than pixels")
-            << described(4, 8) << sent(QImage::Format_RGB32, 12).left(16) << false;
-        QTest::newRow("not raw") << described(4, 12, "png") << sent(QImage::Format_RGB32, 12)
-                                 << false;
-        QTest::newRow("no width") << QVariantMap{{"type", "raw"},
-                                                 {"height", 2u},
-                                                 {"stride", 12u},
-                                                 {"format", 4u}}
-                                  << QByteArray() << false;
-        kwinScreen = screen;
+        QByteArray clear = sent(12);
+        for (int alpha = 3; alpha < clear.size(); alpha += 4)
+            clear[alpha] = 0;
+        QVariantMap noWidth = described(4, 12);
+        noWidth.remove("width");
+        QTest::newRow("RGB32, padded lines") << described(4, 16) << sent(16) << true;
+        QTest::newRow("ARGB32 with no alpha") << described(5, 12) << clear << true;
+        QTest::newRow("RGBA8888") << described(17, 12) << sent(12, QImage::Format_RGBA8888) << true;
+        QTest::newRow("16-bit format refused") << described(7, 12) << sent(12) << false;
+        QTest::newRow("bytes missing") << described(4, 12) << sent(12).chopped(1) << false;
+        QTest::newRow("lines shorter than pixels") << described(4, 8) << sent(12).left(16) << false;
+        QTest::newRow("not raw") << described(4, 12, "png") << sent(12) << false;
+        QTest::newRow("no width") << noWidth << sent(12) << false;
     }
     void kwinPicture()
     {
@@ -361,12 +345,11 @@ private slots:
         QSignalSpy closed(&cropper, &ScreenCropper::closed),
             escaped(&cropper, &ScreenCropper::escaped);
         cropper.grabScreen();
-        const auto waiting = [] {
-            for (QWidget *widget : QApplication::topLevelWidgets()) {
+        const auto waiting = []() -> QWidget * {
+            for (QWidget *widget : QApplication::topLevelWidgets())
                 if (qobject_cast<DesktopWaitWindow *>(widget) && widget->isVisible())
                     return widget;
-            }
-            return static_cast<QWidget *>(nullptr);
+            return nullptr;
         };
         QTRY_VERIFY_WITH_TIMEOUT(waiting(), 3000);
         QTest::keyClick(waiting(), Qt::Key_Escape);

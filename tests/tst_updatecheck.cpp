@@ -39,9 +39,8 @@ private slots:
     void decision()
     {
         QFETCH(QString, answer);
-        QFETCH(bool, newer);
         const QString text = buildInfoText(QByteArray::fromPercentEncoding(answer.toLatin1()));
-        QCOMPARE(offersNewerBuild(parseBuildInfo(text, "00_C0"), QDate(2019, 10, 2)), newer);
+        QTEST(offersNewerBuild(parseBuildInfo(text, "00_C0"), QDate(2019, 10, 2)), "newer");
         QCOMPARE(parseBuildInfo("build:6;build:x:7", "").build, QString("7"));
     }
 
@@ -64,8 +63,7 @@ private slots:
     void stamp()
     {
         QFETCH(QString, stored);
-        QFETCH(int, verdict);
-        QCOMPARE(int(judgeStamp(stampDate(stored), QDate(2031, 5, 20))), verdict);
+        QTEST(int(judgeStamp(stampDate(stored), QDate(2031, 5, 20))), "verdict");
     }
 
     void scramblerRoundTrip()

@@ -3,6 +3,7 @@
 #include "app.h"
 
 #include <QDesktopServices>
+#include <QRandomGenerator>
 
 namespace TestSupport {
 
@@ -14,20 +15,34 @@ char *argvStore[] = {arg0, nullptr};
 class IndependentTestApp final : public QMWidgets::App
 {
 public:
-    IndependentTestApp() : App(argcStore, argvStore, "Velmora", "Clipwise")
+    explicit IndependentTestApp(const QString &resources)
+        : App(argcStore, argvStore, "Velmora", "Clipwise")
     {
         independentEdition = true;
+        if (!resources.isEmpty()) {
+            resourceDir = resources + '/';
+            composeQtNotice();
+        }
     }
 };
 } // namespace
 
-std::unique_ptr<QMWidgets::App> makeApp()
+std::unique_ptr<QMWidgets::App> makeApp(const QString &resources)
 {
-    auto app = std::make_unique<IndependentTestApp>();
+    auto app = std::make_unique<IndependentTestApp>(resources);
     QCoreApplication::setApplicationVersion(QStringLiteral("1.8"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("velmora.com"));
     app->setAppPageName(QString());
     return app;
+}
+
+QImage noise(const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(size.width() * 7919 + size.height());
+    for (int i = 0; i < size.width() * size.height(); ++i)
+        image.setPixel(i % size.width(), i / size.width(), random.generate());
+    return image;
 }
 
 LinkRecorder::LinkRecorder(const QStringList &schemes) : schemes(schemes)

@@ -4,6 +4,7 @@
 // recorder that takes the place of the system's URL handlers, and an answerer for modal dialogs.
 
 #include <QDialog>
+#include <QImage>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -19,8 +20,12 @@ class App;
 namespace TestSupport {
 
 // The direct-distribution edition's App, named as the program names it (organisation, version,
-// domain, page links settled), without IndependentApp's start-up network work.
-std::unique_ptr<QMWidgets::App> makeApp();
+// domain, page links settled), without IndependentApp's start-up network work; its resources
+// (the licence texts) in the given folder, else beside the test.
+std::unique_ptr<QMWidgets::App> makeApp(const QString &resources = QString());
+
+// Pixels that no compression shrinks and no shift or scaling reproduces, the same for one size.
+QImage noise(const QSize &size);
 
 // Records the links handed to QDesktopServices::openUrl for the schemes, instead of opening them.
 class LinkRecorder final : public QObject
