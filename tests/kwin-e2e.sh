@@ -4,13 +4,7 @@
 # screenshot interface without the pointer; a copy that no desktop file names falls through to
 # the desktop portal.
 set -eu
-if [ -z "${PORTAL_PID:-}" ]; then
-    here=$(cd "$(dirname "$0")" && pwd)
-    # Random 4 x 4 blocks: a crop that is off by one pixel anywhere cannot match.
-    convert -size 480x270 xc: +noise Random -scale 400% -type TrueColor PNG24:- |
-        SESSION_TRUSTED="$1 $2" "$here/session.sh" kwin /dev/stdin "$here/kwin-e2e.sh" "$@"
-    exit
-fi
+[ -n "${SESSION_DESKTOP:-}" ] || SESSION_TRUSTED="$1 $2" exec "$(dirname "$0")/session.sh" kwin noise "$0" "$@"
 clipwise=$1 pointer=$2
 QT_QPA_PLATFORM=wayland "$3" bg.png >picture.out 2>picture.log &
 waitfor 20 grep -q ready picture.out || fail "the background is not shown"
@@ -21,11 +15,8 @@ mkdir untrusted && cp "$clipwise" untrusted/clipwise
 case_() {
     program=$1 platform=$2 source=$4
     "$pointer" 1920 1080 "$3" || fail "the pointer does not move"
-    rm -rf home && mkdir -p home/Desktop
     : >monitor.log
-    HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config QT_QPA_PLATFORM=$platform WAYLAND_DEBUG=1 \
-        "$program" >clipwise.log 2>&1 &
-    pid=$!
+    launch QT_QPA_PLATFORM="$platform" WAYLAND_DEBUG=1 "$program"
     if [ "$platform" = wayland ]; then
         # The compositor tells the window that the parked pointer is over it once it is mapped.
         waitfor 30 grep -q 'wl_pointer@[0-9]*\.enter(' clipwise.log
@@ -35,9 +26,7 @@ case_() {
     fi || fail "$platform: no full-screen still"
     sleep 0.3
     "$pointer" 1920 1080 10,10 down 15,15 19,19 up || fail "no drag"
-    waitfor 20 eval '! kill -0 "$pid"' || { kill "$pid"; fail "$platform: the program did not end"; }
-    rc=0 && wait "$pid" || rc=$?
-    [ "$rc" -eq 0 ] || fail "$platform: exit $rc"
+    ended 20 "$platform" && exited "$platform" 0 1
     compare -metric AE home/Desktop/*.png 'bg.png[10x10+10+10]' null: 2>/dev/null ||
         fail "$platform, pointer at $3: the picture is not the screen's 10 x 10 pixels at (10, 10)"
     asked=$(grep -c 'org.freedesktop.portal.Screenshot' monitor.log || true)

@@ -1,29 +1,26 @@
 #!/bin/sh
-# session.sh <desktop> <background.png> <script> [arguments...]: sources the script in /tmp of a
-# private desktop session showing the picture, and ends every process of the session with it.
-# Desktops:
-#   sway   a headless wlroots compositor, XWayland on, with the desktop portal (wlroots back end)
-#          on a private session bus; its outputs as SWAY_OUTPUTS lays them out (sway_layout),
-#          by default one of 1920 x 1080 at scale 1
-#   kwin   a headless KWin, 1920 x 1080, XWayland on, with the desktop portal (KDE back end);
-#          SESSION_TRUSTED names executables that KWin lets use its screenshot interface and
-#          its fake input (a desktop file each in the session home's applications folder)
-#   gnome  GNOME Shell, headless, one 1920 x 1080 virtual monitor, XWayland on, with the GNOME
-#          portal and the permission store; the picture is the background
-#   i3, openbox  Xvfb 1920 x 1080 with i3 and its bar, or openbox and the tint2 panel
-# The script finds fail, waitfor, owned and sway_layout (sway), PORTAL_PID (sway, kwin, gnome),
-# PANEL (the panel's window on X11) and the display and bus variables set.
+# session.sh <desktop> <background.png|noise> <script> [arguments...]: sources the script in /tmp
+# of a private desktop session showing the picture, and ends every process of the session with it.
+# noise is random 4 x 4 blocks: a crop that is off by one pixel anywhere cannot match. Desktops,
+# each 1920 x 1080 and, but for the X11 ones, with XWayland and the desktop portal:
+#   sway   headless, wlroots portal back end; its outputs as SWAY_OUTPUTS lays them out (sway_layout)
+#   kwin   headless; SESSION_TRUSTED names executables that KWin lets use its screenshot interface
+#          and its fake input (a desktop file each in the session home's applications folder)
+#   gnome  GNOME Shell, headless, with the GNOME portal and the permission store
+#   i3, openbox  Xvfb with i3 and its bar, or openbox and the tint2 panel
+# The script finds the functions below, SESSION_DESKTOP, PORTAL_PID, PANEL (the panel's window on
+# X11) and the display and bus variables set.
 set -eu
 if [ "${1:-}" != --inside ]; then
     # A PID namespace ends every process started here with the script; a network namespace
     # keeps the X servers' abstract sockets apart from any other session; a mount namespace
     # gives the session its own /tmp: the portal's wlroots back end always writes /tmp/out.png.
-    exec 3<"$2"
+    [ "$2" = noise ] || exec 3<"$2"
     exec unshare --mount --pid --net --fork --mount-proc "$0" --inside "$@"
 fi
-shift
-desktop=$1 script=$3
-shift 3
+export SESSION_DESKTOP=$2
+desktop=$2 picture=$3 script=$(realpath "$4")
+shift 4
 ip link set lo up
 # What the caller keeps under /tmp (this checkout, a build folder) is bound back into the
 # session's own /tmp, so the tests run from a clone anywhere.
@@ -39,7 +36,9 @@ for path in "$0" "$script" "$@"; do
 done
 umount -l "$outer" && rmdir "$outer"
 cd /tmp
-cat <&3 >bg.png && exec 3<&-
+if [ "$picture" = noise ]; then
+    convert -size 480x270 xc: +noise Random -scale 400% -type TrueColor PNG24:bg.png
+else cat <&3 >bg.png && exec 3<&-; fi
 fail() { echo "FAIL: $*"; for f in /tmp/*.log; do echo "== $f"; tail -n 15 "$f"; done; exit 1; }
 waitfor() { # waitfor <seconds> <command...>
     n=$(($1 * 10)); shift
@@ -50,9 +49,24 @@ owned() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
         org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true
 }
+# launch <variable=value...> <program>: the program in a fresh home whose Desktop folder takes
+# its pictures; sets pid.
+launch() {
+    rm -rf home && mkdir -p home/Desktop
+    env HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config "$@" >clipwise.log 2>&1 &
+    pid=$!
+}
+ended() { # ended <seconds> <what>: once the program ends, rc is its exit and saved its pictures
+    waitfor "$1" eval '! kill -0 "$pid"' || { kill "$pid"; fail "$2: the program did not end"; }
+    rc=0 && wait "$pid" || rc=$?
+    saved=$(ls -d home/Desktop/* home/*.png 2>/dev/null | wc -l)
+}
+exited() { # exited <what> <0, or 1 for a failure short of a signal> <pictures saved>
+    [ "$rc" -lt 128 ] && [ $((rc > 0)) -eq "$2" ] && [ "$saved" -eq "$3" ] ||
+        fail "$1: exit $rc, $saved files saved"
+}
 mkdir -m 700 run-root empty
 export XDG_RUNTIME_DIR=/tmp/run-root
-
 # A bus whose service folder is empty, so nothing is started behind the session's back.
 session_bus() {
     cat >bus.conf <<END
@@ -64,6 +78,12 @@ END
     export DBUS_SESSION_BUS_ADDRESS=unix:path=/tmp/bus
     waitfor 10 test -S bus || fail "no session bus"
 }
+# The daemons keep their settings in the session's own home; XWayland needs the socket folder.
+session_home() { # session_home <XDG_CURRENT_DESKTOP>
+    export HOME=/tmp/session-home XDG_CURRENT_DESKTOP=$1
+    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
+    mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 1777 /tmp/.X11-unix
+}
 
 # sway_layout <outputs>: the sway commands that lay the headless outputs out, one line each.
 # outputs: "NAME WxH X,Y SCALE [TRANSFORM]" entries separated by ";"; a headless output not named
@@ -73,23 +93,18 @@ sway_layout() {
     echo "$1" | tr ';' '\n' | while read -r name size at scale turn; do
         [ -n "$name" ] || continue
         n=${name#HEADLESS-} picture=bg.png
-        if [ "$n" != 1 ]; then
-            picture=bg-$n.png
-            [ -e "$picture" ] || convert bg.png -roll "+$((n * 97))+$((n * 61))" "$picture"
-        fi
+        [ "$n" = 1 ] || picture=bg-$n.png
+        [ -e "$picture" ] || convert bg.png -roll "+$((n * 97))+$((n * 61))" "$picture"
         echo "output $name enable resolution $size position ${at%,*} ${at#*,} scale $scale" \
             "transform ${turn:-normal} bg /tmp/$picture fill"
     done
-    n=1
-    while [ "$n" -le "$headless" ]; do
-        echo "$1" | grep -q "HEADLESS-$n " || echo "output HEADLESS-$n disable"
-        n=$((n + 1))
-    done
+    for n in $(seq "$headless"); do echo "$1" | grep -q "HEADLESS-$n " || echo "output HEADLESS-$n disable"; done
 }
-
-# start_portal <back end>: the desktop portal, once the back end started before it owns its name.
+# start_portal <back end> <command...>: the back end, then the desktop portal once it owns its name.
 start_portal() {
-    waitfor 10 owned "org.freedesktop.impl.portal.desktop.$1" || fail "the portal's back end did not start"
+    name=$1 && shift
+    "$@" >"portal-$name.log" 2>&1 &
+    waitfor 10 owned "org.freedesktop.impl.portal.desktop.$name" || fail "the portal's back end did not start"
     /usr/libexec/xdg-desktop-portal >portal.log 2>&1 &
     PORTAL_PID=$!
     waitfor 10 owned org.freedesktop.portal.Desktop || fail "the desktop portal did not start"
@@ -110,12 +125,10 @@ exec sh -c 'echo "\$DISPLAY" >/tmp/run-sway/display'
 END
     setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" HOME=/tmp \
         XDG_RUNTIME_DIR=/tmp/run-sway WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$headless" \
-        WLR_LIBINPUT_NO_DEVICES=1 \
-        sway -c /tmp/sway.conf >sway.log 2>&1 &
+        WLR_LIBINPUT_NO_DEVICES=1 sway -c /tmp/sway.conf >sway.log 2>&1 &
     waitfor 20 test -s run-sway/display || fail "the compositor did not start"
-    export SWAYSOCK WAYLAND_DISPLAY DISPLAY
-    SWAYSOCK=$(ls run-sway/sway-ipc.*.sock) WAYLAND_DISPLAY=$(ls run-sway/wayland-? | head -n 1)
-    SWAYSOCK=/tmp/$SWAYSOCK WAYLAND_DISPLAY=/tmp/$WAYLAND_DISPLAY DISPLAY=$(cat run-sway/display)
+    export SWAYSOCK="/tmp/$(ls run-sway/sway-ipc.*.sock)" DISPLAY="$(cat run-sway/display)" \
+        WAYLAND_DISPLAY="/tmp/$(ls run-sway/wayland-? | head -n 1)"
     setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH="$PATH" \
         XDG_RUNTIME_DIR=/tmp/run-sway DISPLAY="$DISPLAY" xhost +si:localuser:root >/dev/null ||
         fail "XWayland did not start"
@@ -123,28 +136,19 @@ END
     export XDG_CURRENT_DESKTOP=sway
     pipewire >pipewire.log 2>&1 &
     waitfor 10 test -S run-root/pipewire-0 || fail "pipewire did not start"
-    /usr/libexec/xdg-desktop-portal-wlr >portal-wlr.log 2>&1 &
-    start_portal wlr
+    start_portal wlr /usr/libexec/xdg-desktop-portal-wlr
 }
 
 start_kwin() {
     kde=/usr/lib/x86_64-linux-gnu/libexec
     need kwin_wayland Xwayland kbuildsycoca5 wtype jq dbus-send $kde/xdg-desktop-portal-kde
-    export HOME=/tmp/session-home XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true
-    export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
-    mkdir -p "$HOME/Pictures" "$HOME/.config" "$HOME/.local/share/applications"
-    mkdir -p -m 1777 /tmp/.X11-unix
+    session_home KDE && export KDE_FULL_SESSION=true
+    mkdir -p "$HOME/Pictures" "$XDG_DATA_HOME/applications"
     printf '[KDE]\nAnimationDurationFactor=0\n' >"$HOME/.config/kdeglobals"
     for program in ${SESSION_TRUSTED:-}; do
-        cat >"$HOME/.local/share/applications/trusted-${program##*/}.desktop" <<END
-[Desktop Entry]
-Type=Application
-Name=${program##*/}
-Exec=$program
-NoDisplay=true
-X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2
-X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input
-END
+        printf '%s\n' '[Desktop Entry]' Type=Application "Name=${program##*/}" "Exec=$program" \
+            NoDisplay=true X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2 \
+            X-KDE-Wayland-Interfaces=org_kde_kwin_fake_input >"$XDG_DATA_HOME/applications/trusted-${program##*/}.desktop"
     done
     session_bus
     # KWin finds the desktop files through the service cache.
@@ -156,8 +160,7 @@ END
     waitfor 30 test -s kwin.env || fail "KWin did not start"
     export WAYLAND_DISPLAY=wayland-kwin DISPLAY XAUTHORITY
     DISPLAY=$(sed -n 's/^DISPLAY=//p' kwin.env) XAUTHORITY=$(sed -n 's/^XAUTHORITY=//p' kwin.env)
-    QT_QPA_PLATFORM=wayland $kde/xdg-desktop-portal-kde >portal-kde.log 2>&1 &
-    start_portal kde
+    start_portal kde env QT_QPA_PLATFORM=wayland $kde/xdg-desktop-portal-kde
 }
 
 # X11: an Xvfb of its own showing the picture; the window manager starts the panel.
@@ -184,7 +187,6 @@ start_openbox() {
         'panel_items = T' 'panel_size = 100% 30' 'panel_layer = top' >tint2rc
     start_x11 tint2 openbox --startup 'tint2 -c /tmp/tint2rc'
 }
-
 leave_overview() {
     set -- gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell --method
     "$@" org.freedesktop.DBus.Properties.Set org.gnome.Shell OverviewActive '<false>' >/dev/null
@@ -194,9 +196,7 @@ start_gnome() {
     need gnome-shell Xwayland gdbus gsettings dbus-send /usr/libexec/xdg-desktop-portal-gnome \
         /usr/libexec/xdg-permission-store /usr/libexec/dconf-service
     session_bus
-    # The daemons keep their settings and the permission store in the session's own home.
-    export HOME=/tmp XDG_CONFIG_HOME=/tmp/.config XDG_DATA_HOME=/tmp/.local/share \
-        XDG_CACHE_HOME=/tmp/.cache XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland
+    session_home GNOME && export XDG_SESSION_TYPE=wayland
     # The shell refuses to start without a system bus; an empty one will do. Without the
     # eavesdrop line the bus drops replies and calls hang.
     sed 's/>session</>system</; s|/tmp/bus|/tmp/system-bus|' bus.conf >system-bus.conf
@@ -208,11 +208,8 @@ start_gnome() {
     /usr/libexec/xdg-permission-store >permission-store.log 2>&1 &
     waitfor 10 owned org.freedesktop.impl.portal.PermissionStore || fail "no permission store"
     gsettings set org.gnome.desktop.background picture-options stretched
-    for key in picture-uri picture-uri-dark; do
-        gsettings set org.gnome.desktop.background $key file:///tmp/bg.png
-    done
+    for key in picture-uri picture-uri-dark; do gsettings set org.gnome.desktop.background $key file:///tmp/bg.png; done
     gsettings set org.gnome.desktop.interface enable-animations false
-    mkdir -m 1777 .X11-unix
     gnome-shell --headless --wayland --virtual-monitor 1920x1080 >shell.log 2>&1 &
     waitfor 30 owned org.gnome.Shell.Screenshot || fail "the shell did not start"
     waitfor 20 test -S .X11-unix/X0 || fail "XWayland did not start"
@@ -221,16 +218,8 @@ start_gnome() {
     # It starts in the overview once started; leave that.
     waitfor 60 grep -q 'GNOME Shell started' shell.log || fail "the shell did not finish starting"
     waitfor 10 leave_overview || fail "the shell stays in its overview"
-    /usr/libexec/xdg-desktop-portal-gnome >portal-gnome.log 2>&1 &
-    start_portal gnome
+    start_portal gnome /usr/libexec/xdg-desktop-portal-gnome
 }
 
-case $desktop in
-sway) start_sway ;;
-kwin) start_kwin ;;
-i3) start_i3 ;;
-openbox) start_openbox ;;
-gnome) start_gnome ;;
-*) fail "no such desktop: $desktop" ;;
-esac
+case $desktop in sway | kwin | gnome | i3 | openbox) "start_$desktop" ;; *) fail "no such desktop: $desktop" ;; esac
 . "$script"

@@ -3,40 +3,31 @@
 # (session.sh i3 and openbox). A dialog must show above the still with the keyboard while the
 # still stays above the panel; Escape closes it and the next Escape quits without saving.
 set -eu
-if [ -z "${PANEL:-}" ]; then
-    here=$(cd "$(dirname "$0")" && pwd)
-    for desktop in i3 openbox; do # random 4 x 4 blocks: whatever covers the still changes pixels
-        convert -size 480x270 xc: +noise Random -scale 400% -type TrueColor PNG24:- |
-            "$here/session.sh" "$desktop" /dev/stdin "$here/wm-e2e.sh" "$@" || exit 1
-    done
+if [ -z "${SESSION_DESKTOP:-}" ]; then # on noise whatever covers the still changes pixels
+    for desktop in i3 openbox; do "$(dirname "$0")/session.sh" $desktop noise "$0" "$@" || exit; done
     exit 0
 fi
 clipwise=$1
 need python3 import convert compare xwininfo
-
 # The update service offers a newer build; it is held stopped until the still is on record.
 mkdir -p srv/p/apps/buildsinfo && echo 'build:9;date:2099-01-01;windows:all' >srv/p/apps/buildsinfo/clipwise_win
 python3 -u -m http.server --bind 127.0.0.1 --directory srv 8000 >http.log 2>&1 & server=$!
 waitfor 10 grep -q Serving http.log || fail "no update service"
 
 # pixels <picture> <region> [mask "x0,y0 x1,y1"]: how many pixels of the screen's region differ
-pixels() {
-    import -window root now.png && convert now.png "$1" ${3:+-fill black -draw "rectangle $3"} \
-        -crop "$2" -metric AE -compare -format '%[distortion]' info:
-}
+pixels() { import -window root now.png && convert now.png "$1" ${3:+-fill black -draw "rectangle $3"} \
+    -crop "$2" -metric AE -compare -format '%[distortion]' info:; }
 differs() { [ "$(pixels "$@")" -gt 0 ]; }
 same() { [ "$(pixels "$@")" -eq 0 ]; }
 shown() { dialog=$(xdotool search --onlyvisible --name "^$title\$" | head -n 1) && [ -n "$dialog" ]; }
-
 # Rows: name, the settings it starts with, the key that opens the dialog (- for none), the
 # dialog's title. The stamp is 2000-01-01 scrambled: the start-up check is due.
 while read -r name setting key title; do
-    rm -rf home && mkdir -p home/Desktop home/.config/Velmora
-    printf '[Clipwise]\nAutoReminder=false\n%s\n' "$setting" >home/.config/Velmora/Clipwise.conf
+    rm -rf config && mkdir -p config/Velmora
+    printf '[Clipwise]\nAutoReminder=false\n%s\n' "$setting" >config/Velmora/Clipwise.conf
     kill -STOP "$server"
-    HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config QT_QPA_PLATFORM=xcb \
-        CLIPWISE_TEST_SERVICES=loopback-only CLIPWISE_TEST_PRIMARY_BASE=http://127.0.0.1:8000/p \
-        "$clipwise" >>clipwise.log 2>&1 & pid=$!
+    launch XDG_CONFIG_HOME=/tmp/config QT_QPA_PLATFORM=xcb CLIPWISE_TEST_SERVICES=loopback-only \
+        CLIPWISE_TEST_PRIMARY_BASE=http://127.0.0.1:8000/p "$clipwise"
     waitfor 10 differs bg.png 60x60+540+480 || fail "$desktop $name: no instruction box over the still"
     sleep 0.5 && import -window root still.png && kill -CONT "$server"
     [ "$key" = - ] || xdotool key "$key"
@@ -52,8 +43,7 @@ while read -r name setting key title; do
     waitfor 10 eval '! shown' || fail "$desktop $name: Escape left the dialog"
     waitfor 5 same still.png 1920x1080+0+0 || fail "$desktop $name: the still is not whole after the dialog"
     xdotool key Escape
-    waitfor 10 eval '! kill -0 "$pid"' || fail "$desktop $name: Escape did not quit"
-    wait "$pid" && [ -z "$(ls home/Desktop)" ] || fail "$desktop $name: a failed exit, or a file saved"
+    ended 10 "$desktop $name, Escape" && exited "$desktop $name" 0 0
     echo "ok: $desktop $name: the dialog shows above the still, Escape closes it, Escape quits"
 done <<END
 about checkupdates=false a Clipwise Info
