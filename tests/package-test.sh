@@ -2,9 +2,8 @@
 # package-test.sh <build dir>: builds the Debian package from the build with CPack; lintian must
 # find no error or warning, and every override must follow a comment that gives its reason.
 set -eu
-for tool in cpack dpkg-deb lintian; do
-    command -v $tool >/dev/null || { echo "SKIPPED: no $tool (scripts/deps.sh installs it)"; exit 77; }
-done
+for tool in cpack dpkg-deb lintian; do command -v $tool >/dev/null ||
+    { echo "SKIPPED: no $tool (scripts/deps.sh installs it)"; exit 77; }; done
 out=$(mktemp -d "${TMPDIR:-/tmp}/clipwise-package.XXXXXX")
 trap 'rm -rf "$out"' EXIT INT TERM
 cpack --config "$1/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1 ||
