@@ -79,8 +79,8 @@ END
     waitfor 10 test -S bus || fail "no session bus"
 }
 # The daemons keep their settings in the session's own home; XWayland needs the socket folder.
-session_home() { # session_home <XDG_CURRENT_DESKTOP>
-    export HOME=/tmp/session-home XDG_CURRENT_DESKTOP=$1
+session_home() { # session_home <XDG_CURRENT_DESKTOP> <home>
+    export HOME=$2 XDG_CURRENT_DESKTOP=$1
     export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache
     mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 1777 /tmp/.X11-unix
 }
@@ -142,7 +142,7 @@ END
 start_kwin() {
     kde=/usr/lib/x86_64-linux-gnu/libexec
     need kwin_wayland Xwayland kbuildsycoca5 wtype jq dbus-send $kde/xdg-desktop-portal-kde
-    session_home KDE && export KDE_FULL_SESSION=true
+    session_home KDE /tmp/session-home && export KDE_FULL_SESSION=true
     mkdir -p "$HOME/Pictures" "$XDG_DATA_HOME/applications"
     printf '[KDE]\nAnimationDurationFactor=0\n' >"$HOME/.config/kdeglobals"
     for program in ${SESSION_TRUSTED:-}; do
@@ -196,7 +196,8 @@ start_gnome() {
     need gnome-shell Xwayland gdbus gsettings dbus-send /usr/libexec/xdg-desktop-portal-gnome \
         /usr/libexec/xdg-permission-store /usr/libexec/dconf-service
     session_bus
-    session_home GNOME && export XDG_SESSION_TYPE=wayland
+    # With its home in a folder of its own the shell never said it had started; in /tmp it does.
+    session_home GNOME /tmp && export XDG_SESSION_TYPE=wayland
     # The shell refuses to start without a system bus; an empty one will do. Without the
     # eavesdrop line the bus drops replies and calls hang.
     sed 's/>session</>system</; s|/tmp/bus|/tmp/system-bus|' bus.conf >system-bus.conf
