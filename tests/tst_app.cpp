@@ -128,8 +128,7 @@ private slots:
         QCOMPARE(TranslationsManager::instance()->libsCatalogueLoaded(), code != "en");
         QCOMPARE(QGuiApplication::isRightToLeft(), code == "ar");
     }
-    // "make update_translations" adds new texts as unfinished: every message must have a
-    // translation with the placeholders and line breaks of its source.
+    // "make update_translations" adds new texts unfinished; each needs its source's %n and breaks.
     void catalogueIsFinished_data()
     {
         QTest::addColumn<QString>("code");
@@ -152,8 +151,7 @@ private slots:
         }
         QVERIFY2(finished > 20 && finished == ts.count("<message>"), "unfinished texts");
     }
-    // Judged with the names Qt gives before the program sets its own: the executable's base
-    // name and no organisation. Every start, first or not, makes the work folder.
+    // Judged under the names Qt gives before the program sets its own: the executable's, no maker.
     void firstStart_data()
     {
         QTest::addColumn<QString>("existing");
@@ -175,8 +173,7 @@ private slots:
         QCOMPARE(app->workingDirectory(), QDir::homePath() + "/Clipwise/");
         QVERIFY(QFileInfo(app->workingDirectory()).isDir());
     }
-    // Random text heavy in quotes, comment marks and backslashes, then random edits that rely
-    // on QSyntaxHighlighter re-running only the changed lines and those whose state changed.
+    // Random text and edits: QSyntaxHighlighter re-runs only the lines changed or whose state did.
     void matchesThePlainWalkAfterEveryEdit()
     {
         const auto app = makeApp();
@@ -218,8 +215,8 @@ private slots:
         const auto app = makeApp();
         QString text;
         TestSupport::ModalAnswerer boxes([&](QDialog *box) {
-            for (QLabel *label : box->findChildren<QLabel *>())
-                text += label->text();
+            for (QLabel *label : box->findChildren<QLabel *>()) // paths and reasons never markup
+                text += label->textFormat() == Qt::PlainText ? label->text() : QString();
             box->reject();
         });
         CssEditor editor;

@@ -71,7 +71,6 @@ private slots:
         // Qt may repeat a request on a new connection; what matters is what was asked for.
         QCOMPARE(QSet<QByteArray>(server.targets.begin(), server.targets.end()), {"/a"});
     }
-
     void percent_data()
     {
         QTest::addColumn<qint64>("received");
@@ -89,7 +88,6 @@ private slots:
         QFETCH(qint64, total);
         QTEST(percentReceived(received, total), "percent");
     }
-
     void abortsAndNestedCalls()
     {
         server.routes.insert("/late", {200, "late", 1000});
@@ -106,20 +104,17 @@ private slots:
         // A failure after a success gives nothing, not the earlier body.
         QCOMPARE(d.get(server.base() + "/none"), QByteArray());
     }
-
     void abortAfterTheReplyFinished()
     {
         // A data: reply is finished at once but reports it later, from the event loop.
         DownloadManager manager;
-        QSignalSpy done(&manager, &DownloadManager::done);
-        QSignalSpy error(&manager, &DownloadManager::error);
+        QSignalSpy done(&manager, &DownloadManager::done), error(&manager, &DownloadManager::error);
         manager.download(QUrl("data:,late"));
         manager.slotAbort();
         QCOMPARE(error.count(), 1);
         QTest::qWait(50);
         QCOMPARE(done.count() + error.count(), 1);
     }
-
     void webViewFetchesWhileHidden()
     {
         server.routes.insert("/", {200, "<html>thanks</html>"});
@@ -133,7 +128,6 @@ private slots:
         QVERIFY(finished.wait(10000));
         QCOMPARE(finished[0], (QVariantList{QUrl(server.base() + "/?f=clipwise"), true}));
     }
-
     void startupCheck_data()
     {
         QTest::addColumn<int>("age"); // days since the stamp; -1: none
@@ -168,7 +162,6 @@ private slots:
         // Offered, with the advertised build shown as text, never read as markup.
         QCOMPARE(shown.contains("&lt;b&gt;9&lt;/b&gt;"), offered);
     }
-
     // Ends the run for the application object: keep it last.
     void quittingDuringAStalledFetchAsksNoFallbackAndShowsNothing()
     {

@@ -19,11 +19,6 @@ class TestNetworkEndToEnd final : public QObject
     void run(const QByteArray &path, const QStringList &action)
     {
         QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("CLIPWISE_TEST_PRIMARY_BASE", server.base() + "/p");
-        env.insert("CLIPWISE_TEST_FALLBACK_BASE", server.base() + "/f");
-        env.insert("CLIPWISE_TEST_METRICS_HOST", server.base());
-        program.setProcessEnvironment(env);
         program.start(CLIPWISE_BINARY, QStringList());
         QTRY_VERIFY_WITH_TIMEOUT(server.count(path) > 0, 10000);
         QVERIFY(xdotool(action));
@@ -35,10 +30,12 @@ private slots:
     void initTestCase()
     {
         QVERIFY(server.listen());
+        qputenv("CLIPWISE_TEST_PRIMARY_BASE", (server.base() + "/p").toUtf8()); // for the program
+        qputenv("CLIPWISE_TEST_FALLBACK_BASE", (server.base() + "/f").toUtf8());
+        qputenv("CLIPWISE_TEST_METRICS_HOST", server.base().toUtf8());
         QSettings("Velmora", "Clipwise").setValue("Clipwise/AutoReminder", false); // no prompt
         QDir().mkpath(QDir::homePath() + "/Desktop");
     }
-
     void usageReportReachesTheServer()
     {
         server.routes.insert("/", {200, "<html>thanks</html>"});
@@ -48,7 +45,6 @@ private slots:
         run("/", {"key", "Escape"});
         QCOMPARE(server.targets, QList<QByteArray>{"/?a=clipwise"});
     }
-
     void stalledUpdateServiceDoesNotHoldUpTheCapture()
     {
         // The primary never answers in time; the fallback would offer a newer build at once.

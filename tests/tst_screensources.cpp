@@ -1,17 +1,13 @@
-// Stills from the screen sources: each screen's part of a desktop's picture of all outputs, each
-// answer of a stand-in portal on a private bus, the capture screen on the screen it covers, the
-// window that says what the capture waits for.
+// Stills from the screen sources: a desktop's picture cut per screen, a stand-in portal's answers
+// on a private bus, the capture screen on the screen it covers, the window the capture waits in.
 #include "desktopwaitwindow.h"
 #include "screencropper.h"
-#include "screensourcechain.h"
 #include "screensourcekwin.h"
 #include "screensourceportal.h"
 #include "screensourcescreencopy.h"
 #include "testkit.h"
 
 #include <QPainter>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtDBus>
 #include <QtTest>
 
@@ -116,8 +112,6 @@ private slots:
     void cleanupTestCase() { bus.kill(), bus.waitForFinished(); }
     void desktopPictureCut_data()
     {
-        // The last output is checked; its expected pixels are cut from a picture built to hold
-        // them as a desktop would draw them.
         QTest::addColumn<QList<OutputGeometry>>("outputs");
         QTest::addColumn<int>("scale");  // of the desktop's picture
         QTest::addColumn<QRect>("area"); // the last output's pixels in that picture
@@ -141,8 +135,8 @@ private slots:
         QRect all;
         for (const OutputGeometry &o : outputs)
             all |= o.logical;
-        // The last output's own pixels, drawn into the picture enlarged to the picture's scale
-        // as grim does (each pixel a square): bringing the cut back must give them exactly.
+        // The last output's own pixels, enlarged to the picture's scale as grim draws them (each
+        // pixel a square): the cut must give them back exactly.
         QImage desktop(all.size() * scale, QImage::Format_RGB32);
         desktop.fill(Qt::black);
         const QSize pixels = outputs.last().pixels.isEmpty() ? area.size() : outputs.last().pixels;
@@ -152,10 +146,8 @@ private slots:
         QCOMPARE(still.size(), outputs.size());
         QCOMPARE(still.last().logical, outputs.last().logical);
         QCOMPARE(still.last().pixmap.toImage().convertToFormat(QImage::Format_RGB32), ownPixels);
-        // A picture of another shape belongs to other screens.
-        QVERIFY(
-            cutDesktopPicture(desktop.copy(0, 0, desktop.width(), desktop.height() / 2), outputs)
-                .isEmpty());
+        const QImage half = desktop.copy(0, 0, desktop.width(), desktop.height() / 2);
+        QVERIFY(cutDesktopPicture(half, outputs).isEmpty()); // another shape: other screens'
     }
     void kwinPicture_data()
     {
@@ -252,12 +244,10 @@ private slots:
         QVERIFY(buffer[0][3] == 0 && buffer[1][3] == 0 && buffer[2][0] == 0 && buffer[2][3] == 0);
         const QStringList rows = seen.split('/', Qt::SkipEmptyParts);
         QCOMPARE(got.size(), rows.isEmpty() ? QSize(0, 0) : QSize(rows[0].size(), rows.size()));
-        for (int y = 0; y < rows.size(); ++y) {
-            for (int x = 0; x < rows[y].size(); ++x) {
-                const auto word = reinterpret_cast<const quint32 *>(got.constScanLine(y))[x];
-                QCOMPARE(word, 0xff000000u | colour(rows[y][x]));
-            }
-        }
+        for (int y = 0; y < rows.size(); ++y)
+            for (int x = 0; x < rows[y].size(); ++x)
+                QCOMPARE(reinterpret_cast<const quint32 *>(got.constScanLine(y))[x],
+                         0xff000000u | colour(rows[y][x]));
     }
     void answers_data()
     {
@@ -287,10 +277,9 @@ private slots:
         QFile::remove(file("served"));
         portal.answer = answer;
         permissions.screenshot.clear();
-        for (const QString &app : {QString(), QString("org.example.Other")}) {
+        for (const QString &app : {QString(), QString("org.example.Other")})
             if (answer.size() > 3)
                 permissions.screenshot.insert(app, {answer.takeAt(3)});
-        }
         QDBusConnection standIn(QStringLiteral("stand-in"));
         const QString name = "org.freedesktop.portal.Desktop";
         QVERIFY(answer.isEmpty() ? standIn.unregisterService(name) : standIn.registerService(name));
@@ -315,8 +304,7 @@ private slots:
         QVERIFY(cropper.isVisible() && !cropper.isSelecting());
         cropper.resize(800, 600);
         QTest::mousePress(&cropper, Qt::LeftButton, {}, QPoint(10, 10));
-        QMouseEvent drag(QEvent::MouseMove, QPoint(19, 19), QPoint(19, 19), Qt::NoButton,
-                         Qt::LeftButton, {});
+        QMouseEvent drag(QEvent::MouseMove, QPoint(19, 19), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(&cropper, &drag);
         QTest::mouseRelease(&cropper, Qt::LeftButton, {}, QPoint(19, 19));
         QCOMPARE(cropper.cropped().toImage().convertToFormat(QImage::Format_RGB32),

@@ -41,9 +41,7 @@ private slots:
         QFETCH(QString, answer);
         const QString text = buildInfoText(QByteArray::fromPercentEncoding(answer.toLatin1()));
         QTEST(offersNewerBuild(parseBuildInfo(text, "00_C0"), QDate(2019, 10, 2)), "newer");
-        QCOMPARE(parseBuildInfo("build:6;build:x:7", "").build, QString("7"));
     }
-
     void stamp_data()
     {
         QTest::addColumn<QString>("stored");
@@ -51,21 +49,28 @@ private slots:
         const auto aged = [](int days) {
             return scrambleText(plainStamp(QDate(2031, 5, 20 - days)));
         };
-        QTest::newRow("none") << QString() << int(StampVerdict::Missing);
-        QTest::newRow("corrupt") << "v!!x" << int(StampVerdict::Missing);
-        QTest::newRow("not scrambled")
-            << plainStamp(QDate(2031, 5, 1)) << int(StampVerdict::Missing);
-        QTest::newRow("no date") << scrambleText("day;abcdefg") << int(StampVerdict::Missing);
-        QTest::newRow("5 days") << aged(5) << int(StampVerdict::Resting);
+        const int missing = int(StampVerdict::Missing), resting = int(StampVerdict::Resting);
+        // Altered past its date, so that the value taken wrongly would still give a date.
+        const QString good = scrambleText("2031-05-20;abcdefg");
+        QTest::newRow("none") << QString() << missing;
+        QTest::newRow("not scrambled") << plainStamp(QDate(2031, 5, 1)) << missing;
+        QTest::newRow("no date") << scrambleText("day;abcdefg") << missing;
+        QTest::newRow("today") << good << resting;
+        QTest::newRow("changed") << QString(good).replace(20, 1, good[20] == 'A' ? "B" : "A")
+                                 << missing;
+        QTest::newRow("cut short") << good.left(good.size() - 3) << missing;
+        QTest::newRow("unknown mark") << "x" + good.mid(1) << missing;
+        QTest::newRow("padding") << good + "=" << missing;
+        QTest::newRow("outside the alphabet") << QString(good).insert(20, '+') << missing;
+        QTest::newRow("5 days") << aged(5) << resting;
         QTest::newRow("6 days") << aged(6) << int(StampVerdict::Due);
-        QTest::newRow("future") << aged(-3) << int(StampVerdict::Resting);
+        QTest::newRow("future") << aged(-3) << resting;
     }
     void stamp()
     {
         QFETCH(QString, stored);
         QTEST(int(judgeStamp(stampDate(stored), QDate(2031, 5, 20))), "verdict");
     }
-
     void scramblerRoundTrip()
     {
         QSet<QChar> used;
@@ -78,24 +83,6 @@ private slots:
         }
         QCOMPARE(used.size(), 64); // every character of the scrambled form occurred above
     }
-
-    void scramblerRejects_data()
-    {
-        QTest::addColumn<QString>("value");
-        const QString good = scrambleText("2031-05-20;abcdefg");
-        QTest::newRow("changed") << QString(good).replace(5, 1, good[5] == 'A' ? "B" : "A");
-        QTest::newRow("cut short") << good.left(good.size() - 3);
-        QTest::newRow("unknown mark") << "x" + good.mid(1);
-        QTest::newRow("padding") << good + "=";
-        QTest::newRow("outside the alphabet") << QString(good).insert(4, '+');
-        QTest::newRow("plain text") << "2031-05-20;abcdefg";
-    }
-    void scramblerRejects()
-    {
-        QFETCH(QString, value);
-        QVERIFY(unscrambleText(value).isNull());
-    }
-
     void buildDate_data()
     {
         QTest::addColumn<QString>("text"); // as the compiler writes the date
@@ -111,7 +98,6 @@ private slots:
         QFETCH(QString, text);
         QTEST(buildDateFromCompilerText(text), "date");
     }
-
     void override_data()
     {
         QTest::addColumn<QString>("mode");

@@ -1,6 +1,5 @@
-// libFuzzer entry points for the code that reads downloaded or stored text. One binary per
-// target: FUZZ_TARGET names the one this binary drives. A broken invariant aborts, which
-// libFuzzer reports as a crash with the input that caused it.
+// libFuzzer entry points for the code that reads downloaded or stored text, one binary per
+// FUZZ_TARGET. A broken invariant aborts: libFuzzer reports a crash with its input.
 #include "builddate.h"
 #include "csssyntaxhighlighter.h"
 #include "textscrambler.h"

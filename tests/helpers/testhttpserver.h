@@ -1,8 +1,7 @@
 #pragma once
 
-// An HTTP server on 127.0.0.1 for the network tests. It answers each request from a route
-// (matched on the whole target, then on the path) or with 404, records every target, and can
-// hold an answer back or leave its connection open to model a stalled service.
+// An HTTP server on 127.0.0.1: answers from a route (the whole target, else the path) or 404,
+// records every target, and can hold an answer back or stay open as a stalled service does.
 #include <QHash>
 #include <QTcpServer>
 #include <QTcpSocket>

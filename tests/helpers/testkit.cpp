@@ -2,7 +2,6 @@
 
 #include "app.h"
 
-#include <QDesktopServices>
 #include <QRandomGenerator>
 
 namespace TestSupport {
@@ -43,31 +42,6 @@ QImage noise(const QSize &size)
     for (int i = 0; i < size.width() * size.height(); ++i)
         image.setPixel(i % size.width(), i / size.width(), random.generate());
     return image;
-}
-
-LinkRecorder::LinkRecorder(const QStringList &schemes) : schemes(schemes)
-{
-    for (const QString &scheme : schemes)
-        QDesktopServices::setUrlHandler(scheme, this, "open");
-}
-
-LinkRecorder::~LinkRecorder()
-{
-    for (const QString &scheme : schemes)
-        QDesktopServices::unsetUrlHandler(scheme);
-}
-
-ModalAnswerer::ModalAnswerer(std::function<void(QDialog *)> action) : act(std::move(action))
-{
-    connect(&timer, &QTimer::timeout, this, [this] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog || dialog == last)
-            return;
-        last = dialog;
-        shown << QString::fromLatin1(dialog->metaObject()->className());
-        act(dialog);
-    });
-    timer.start(5);
 }
 
 } // namespace TestSupport

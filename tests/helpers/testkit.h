@@ -1,8 +1,7 @@
 #pragma once
 
-// Fixtures shared by the widget tests: an application object as the program makes it, a
-// recorder that takes the place of the system's URL handlers, and an answerer for modal dialogs.
-
+#include <QApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QImage>
 #include <QPointer>
@@ -19,9 +18,8 @@ class App;
 
 namespace TestSupport {
 
-// The direct-distribution edition's App, named as the program names it (organisation, version,
-// domain, page links settled), without IndependentApp's start-up network work; its resources
-// (the licence texts) in the given folder, else beside the test.
+// The direct-distribution edition's App, named as the program names it, without IndependentApp's
+// start-up network work; its resources (the licence texts) in the given folder, else the test's.
 std::unique_ptr<QMWidgets::App> makeApp(const QString &resources = QString());
 
 // Pixels that no compression shrinks and no shift or scaling reproduces, the same for one size.
@@ -34,8 +32,17 @@ class LinkRecorder final : public QObject
 
 public:
     explicit LinkRecorder(const QStringList &schemes = {"http", "https", "mailto", "file",
-                                                        "ms-windows-store"});
-    ~LinkRecorder() override;
+                                                        "ms-windows-store"})
+        : schemes(schemes)
+    {
+        for (const QString &scheme : schemes)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~LinkRecorder() override
+    {
+        for (const QString &scheme : schemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
     QStringList links;
 
 public slots:
@@ -52,7 +59,18 @@ class ModalAnswerer final : public QObject
     Q_OBJECT
 
 public:
-    explicit ModalAnswerer(std::function<void(QDialog *)> action);
+    explicit ModalAnswerer(std::function<void(QDialog *)> action) : act(std::move(action))
+    {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!dialog || dialog == last)
+                return;
+            last = dialog;
+            shown << QString::fromLatin1(dialog->metaObject()->className());
+            act(dialog);
+        });
+        timer.start(5);
+    }
     QStringList shown; // class names, in order of appearance
 
 private:
