@@ -37,10 +37,11 @@ static void announced(void *data, wl_registry *registry, uint32_t name, const ch
 {
     auto *globals = static_cast<Globals *>(data);
     if (std::strcmp(interface, managerInterface.name) == 0)
-        globals->manager = static_cast<wl_proxy *>(
-            wl_registry_bind(registry, name, &managerInterface, 1));
+        globals->manager =
+            static_cast<wl_proxy *>(wl_registry_bind(registry, name, &managerInterface, 1));
     else if (std::strcmp(interface, fakeInterface.name) == 0 && version >= 4)
-        globals->fake = static_cast<wl_proxy *>(wl_registry_bind(registry, name, &fakeInterface, 4));
+        globals->fake =
+            static_cast<wl_proxy *>(wl_registry_bind(registry, name, &fakeInterface, 4));
 }
 static void removed(void *, wl_registry *, uint32_t) {}
 
@@ -61,8 +62,8 @@ int main(int argc, char **argv)
     }
     wl_proxy *pointer = nullptr;
     if (globals.manager)
-        pointer = wl_proxy_marshal_constructor(globals.manager, 0, &pointerInterface, nullptr,
-                                               nullptr);
+        pointer =
+            wl_proxy_marshal_constructor(globals.manager, 0, &pointerInterface, nullptr, nullptr);
     else
         wl_proxy_marshal(globals.fake, Authenticate, "virtualpointer", "tests");
     int status = 0;
