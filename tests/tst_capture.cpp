@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -29,16 +30,22 @@ using Rects = QVector<QRect>; // the outputs DUMMY0 (primary) and DUMMY1 in root
 // The primary right of a lower screen: its origin is not the root's.
 static const Rects primaryRight{{1280, 0, 1920, 1080}, {0, 0, 1280, 1024}};
 
-// In the C library's place: a disk that fails to sync, a file system refusing exclusive renames.
-static int syncErrno = 0;
-static bool renameRefused = false;
+// In the C library's place: a disk whose syncFailsAt-th sync fails, a file system refusing
+// exclusive renames (some FUSE mounts) and hard links (network shares).
+static int syncs = 0, syncFailsAt = 0;
+static bool renameRefused = false, linkRefused = false;
 extern "C" int fdatasync(int fd)
 {
-    return syncErrno ? (errno = syncErrno, -1) : ::fsync(fd);
+    return ++syncs == syncFailsAt ? (errno = EIO, -1) : ::fsync(fd);
 }
 extern "C" int renameat2(int a, const char *from, int b, const char *to, unsigned f) noexcept
 {
     return renameRefused ? (errno = EINVAL, -1) : int(::syscall(SYS_renameat2, a, from, b, to, f));
+}
+extern "C" int link(const char *from, const char *to) noexcept
+{
+    return linkRefused ? (errno = EPERM, -1)
+                       : int(::syscall(SYS_linkat, AT_FDCWD, from, AT_FDCWD, to, 0));
 }
 
 static const QDateTime when(QDate(2019, 10, 2), QTime(14, 5, 9));
@@ -170,14 +177,15 @@ private slots:
     }
     void savesBesideOtherFiles_data()
     {
-        QTest::addColumn<bool>("renameRefused");
-        QTest::newRow("exclusive rename") << false;
-        QTest::newRow("hard link where rename cannot refuse") << true;
+        QTest::addColumn<int>("refused"); // 1: exclusive renames, 2: hard links too
+        QTest::newRow("exclusive rename") << 0;
+        QTest::newRow("hard link where rename cannot refuse") << 1;
+        QTest::newRow("exclusive create with neither") << 2;
     }
     void savesBesideOtherFiles()
     {
-        QFETCH(bool, renameRefused);
-        ::renameRefused = renameRefused;
+        QFETCH(int, refused);
+        ::renameRefused = refused > 0, ::linkRefused = refused > 1;
         QTemporaryDir dir;
         QFile taken(captureFileName(dir.path(), when));
         QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("not a capture"));
@@ -193,14 +201,15 @@ private slots:
             QVERIFY(QFileInfo(saved.path).permissions() & QFileDevice::ReadOther);
         }
         ::umask(previous);
-        ::renameRefused = false;
+        ::renameRefused = ::linkRefused = false;
         QVERIFY(taken.open(QIODevice::ReadOnly) && taken.readAll() == "not a capture");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
     void failedSaveLeavesNothing_data()
     {
         QTest::addColumn<QString>("situation");
-        for (const char *row : {"folder missing", "null image", "disk full", "sync fails"})
+        for (const char *row : {"folder missing", "null image", "disk full", "sync fails",
+                                "copy's sync fails where neither rename nor link works"})
             QTest::newRow(row) << row;
     }
     void failedSaveLeavesNothing()
@@ -213,13 +222,14 @@ private slots:
         ::signal(SIGXFSZ, SIG_IGN); // a file-size limit fails writes part-way, as a full disk
         limit = {situation == "disk full" ? 64 * 1024 : saved.rlim_cur, saved.rlim_max};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        syncErrno = situation == "sync fails" ? EIO : 0;
+        ::renameRefused = ::linkRefused = situation.startsWith("copy");
+        syncs = 0, syncFailsAt = situation == "sync fails" ? 1 : ::linkRefused ? 2 : 0;
         const auto result =
             saveCapture(situation == "null image" ? QImage() : noise({800, 800}), target, when);
-        syncErrno = 0;
+        syncFailsAt = 0, ::renameRefused = ::linkRefused = false;
         ::setrlimit(RLIMIT_FSIZE, &saved);
         QVERIFY(!result.ok && !result.error.isEmpty());
-        QVERIFY(situation != "sync fails" || result.error == qt_error_string(EIO)); // the reason
+        QVERIFY(!situation.contains("sync") || result.error == qt_error_string(EIO)); // the reason
         QVERIFY(result.path.endsWith("/ScreenShot_2019-10-02_14-05-09.png"));
         QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden), QStringList());
     }

@@ -59,6 +59,39 @@ bool syncToDisk(QFile &file, QString *error)
 
 enum class MoveResult { Moved, Taken, Failed };
 
+#ifdef Q_OS_UNIX
+// For file systems that can neither rename exclusively nor link (some FUSE mounts, network
+// shares): the final name is created exclusively and the complete PNG copied into it. A copy
+// that fails part-way is removed, so a name holds a whole capture or nothing.
+MoveResult copyIntoPlace(const QString &from, const QByteArray &to, QString *error)
+{
+    const int fd = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            return MoveResult::Taken;
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return MoveResult::Failed;
+    }
+    QFile in(from), out;
+    out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    bool copied = in.open(QIODevice::ReadOnly);
+    while (copied && !in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 20);
+        copied = !chunk.isEmpty() && out.write(chunk) == chunk.size();
+    }
+    if (!copied)
+        *error = in.error() != QFileDevice::NoError ? in.errorString() : out.errorString();
+    if (copied && syncToDisk(out, error)) {
+        out.close();
+        ::unlink(QFile::encodeName(from).constData());
+        return MoveResult::Moved;
+    }
+    out.close();
+    ::unlink(to.constData());
+    return MoveResult::Failed;
+}
+#endif
+
 // Moves from to to unless to exists; the test and the move are one step, so a file another
 // process creates meanwhile is never replaced.
 MoveResult moveIntoPlace(const QString &from, const QString &to, QString *error)
@@ -83,6 +116,8 @@ MoveResult moveIntoPlace(const QString &from, const QString &to, QString *error)
     }
     if (errno == EEXIST)
         return MoveResult::Taken;
+    if (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS)
+        return copyIntoPlace(from, dst, error);
     *error = QString::fromLocal8Bit(std::strerror(errno));
     return MoveResult::Failed;
 #else
