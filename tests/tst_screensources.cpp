@@ -1,6 +1,7 @@
 // Stills from the screen sources: a desktop's picture cut per screen, a stand-in portal's answers
 // on a private bus, the capture screen on the screen it covers, the window the capture waits in.
 #include "desktopwaitwindow.h"
+#include "portalpicture.h"
 #include "screencropper.h"
 #include "screensourcekwin.h"
 #include "screensourceportal.h"
@@ -10,6 +11,9 @@
 #include <QPainter>
 #include <QtDBus>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace QMWidgets;
 using TestSupport::noise;
@@ -107,7 +111,15 @@ private slots:
         QVERIFY(picture.save(&saved, "PNG") && saved.flush() &&
                 saved.setFileTime(QDateTime::currentDateTime().addSecs(-1),
                                   QFileDevice::FileModificationTime));
-        QVERIFY(QFile::link(file("served"), file("link")));
+        QVERIFY(QFile::link(file("served"), file("link")) &&
+                !::mkfifo(qPrintable(file("fifo")), 0600));
+        // Another user's, when root can make one; a PNG header declaring 100000 x 100000 pixels.
+        QVERIFY(QFile::copy(file("picture"), file("others")) &&
+                (::geteuid() || !::chown(qPrintable(file("others")), 65534, 65534)));
+        QFile huge(file("huge"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) &&
+                huge.write(QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgABhqAAAYagCAAAAACNOVQUAAAA"
+                                                  "CklEQVR4nGNgAAAAAgABSK+kcQAAAABJRU5ErkJggg==")));
     }
     void cleanupTestCase() { bus.kill(), bus.waitForFinished(); }
     void desktopPictureCut_data()
@@ -254,26 +266,34 @@ private slots:
         QTest::addColumn<QStringList>("answer");
         QTest::addColumn<QString>("failure");
         QTest::addColumn<bool>("kept");
+        const auto row = [](const char *name, const QStringList &answer, const char *failure,
+                            bool kept = true) {
+            QTest::newRow(name) << answer << QString(failure) << kept;
+        };
         const QString s = uri("served"), p = file("picture");
-        QTest::newRow("served picture, file removed") << QStringList{"0", s, p} << "" << false;
-        QTest::newRow("user's picture kept") << QStringList{"0", uri("picture")} << "" << true;
-        QTest::newRow("link read, kept") << QStringList{"0", uri("link"), p} << "" << true;
-        QTest::newRow("user refused") << QStringList{"1", s, p} << "refused" << true;
-        QTest::newRow("desktop failed") << QStringList{"2", s, p} << "could not take" << true;
+        row("served picture, file removed", {"0", s, p}, "", false);
+        row("user's picture kept", {"0", uri("picture")}, "");
+        row("link refused, kept", {"0", uri("link"), p}, "a link");
+        row("FIFO refused at once", {"0", uri("fifo")}, "not a regular");
+        row("folder refused", {"0", QUrl::fromLocalFile(dir.path()).toString()}, "not a regular");
+        row("another user's file refused", {"0", uri("others"), p}, "another user");
+        row("huge declared size refused", {"0", uri("huge")}, "too large");
+        row("user refused", {"1", s, p}, "refused");
+        row("desktop failed", {"2", s, p}, "could not take");
         // Stored answers last: the unsandboxed programs', another program's.
-        QTest::newRow("denial kept, how to undo it")
-            << QStringList{"2", s, p, "no"} << "SetPermission screenshot true screenshot ''"
-            << true;
-        QTest::newRow("another program denied")
-            << QStringList{"2", s, p, "yes", "no"} << "could not take" << true;
-        QTest::newRow("no answer in time") << QStringList{"silent", s} << "did not answer" << false;
-        QTest::newRow("no portal") << QStringList() << "no screenshot service" << false;
-        QTest::newRow("no picture") << QStringList{"0", s, file("bus.conf")} << "read" << true;
+        row("denial kept, how to undo it", {"2", s, p, "no"},
+            "SetPermission screenshot true screenshot ''");
+        row("another program denied", {"2", s, p, "yes", "no"}, "could not take");
+        row("no answer in time", {"silent", s}, "did not answer", false);
+        row("no portal", {}, "no screenshot service", false);
+        row("no picture", {"0", s, file("bus.conf")}, "read");
     }
     void answers()
     {
         QFETCH(QStringList, answer);
         QFETCH(QString, failure);
+        if (answer.value(1) == uri("others") && ::geteuid())
+            QSKIP("Only root can give a file to another user.");
         QFile::remove(file("served"));
         portal.answer = answer;
         permissions.screenshot.clear();
@@ -292,6 +312,15 @@ private slots:
         const QString why = request.errorString();
         QVERIFY2(failure.isEmpty() ? why.isEmpty() : why.contains(failure), qPrintable(why));
         QTEST(QFile::exists(QUrl(answer.value(1)).toLocalFile()), "kept");
+    }
+    void portalFileReplacedAfterReadingKept()
+    {
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-5);
+        QVERIFY(QFile::copy(file("picture"), file("new")) &&
+                QFile::copy(file("picture"), file("+")));
+        const PortalPicture read = readPortalPicture(file("new"));
+        QVERIFY(!::rename(qPrintable(file("+")), qPrintable(file("new"))));
+        QVERIFY(!removePortalPicture(file("new"), read, started) && QFile::exists(file("new")));
     }
     void cropperTakesTheStillAtItsRatio()
     {

@@ -1,14 +1,13 @@
 #include "screensourceportal.h"
 
+#include "portalpicture.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDir>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QMap>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -51,16 +50,6 @@ QString portalRequestPath(const QString &uniqueName, const QString &handleToken)
         sender.remove(0, 1);
     sender.replace(QLatin1Char('.'), QLatin1Char('_'));
     return portalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + handleToken;
-}
-
-bool mayRemovePortalFile(const QFileInfo &file, const QDateTime &requestStarted)
-{
-    if (file.isSymLink() || !file.isFile())
-        return false;
-    // File times are kept to the second on some file systems and lag the clock by a tick on
-    // others, so the comparison is made in whole seconds.
-    const qint64 written = file.lastModified().toSecsSinceEpoch();
-    return requestStarted.isValid() && written >= requestStarted.toSecsSinceEpoch();
 }
 
 const QString ScreenSourcePortal::sourceName = QStringLiteral("portal");
@@ -188,22 +177,20 @@ void ScreenSourcePortal::explainRefusal(uint response)
 void ScreenSourcePortal::readPicture(const QVariantMap &results)
 {
     const QUrl uri(results.value(QStringLiteral("uri")).toString());
-    const QString path = uri.isLocalFile() ? uri.toLocalFile() : QString();
-    QImage image;
-    if (!path.isEmpty()) {
-        QImageReader reader(path);
-        image = reader.read();
+    if (!uri.isLocalFile()) {
+        deliver(
+            QImage(),
+            tr("The desktop's screenshot %1 could not be read as a picture.").arg(uri.toString()));
+        return;
     }
-    if (image.isNull()) {
-        deliver(QImage(),
-                tr("The desktop's screenshot %1 could not be read as a picture.")
-                    .arg(path.isEmpty() ? uri.toString() : QDir::toNativeSeparators(path)));
+    const PortalPicture picture = readPortalPicture(uri.toLocalFile());
+    if (picture.image.isNull()) {
+        deliver(QImage(), picture.error);
         return;
     }
     // Some desktops leave one such file per request in the user's pictures.
-    if (mayRemovePortalFile(QFileInfo(path), started))
-        QFile::remove(path);
-    deliver(image, QString());
+    removePortalPicture(uri.toLocalFile(), picture, started);
+    deliver(picture.image, QString());
 }
 
 void ScreenSourcePortal::deliver(const QImage &image, const QString &reason)

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 class QDBusPendingCallWatcher;
-class QFileInfo;
 class QTimer;
 
 namespace QMWidgets {
@@ -14,11 +13,6 @@ namespace QMWidgets {
 // The object path on which the desktop answers a request that the bus connection uniqueName
 // made with handleToken.
 QString portalRequestPath(const QString &uniqueName, const QString &handleToken);
-
-// Whether the picture file the desktop handed over may be deleted after reading: only a regular
-// file (no link, no folder) written since the request started, that is one the desktop made for
-// this request and not a file the user already had.
-bool mayRemovePortalFile(const QFileInfo &file, const QDateTime &requestStarted);
 
 // One request for a still of the screens to the desktop's screenshot portal on the session bus,
 // the way in on every Wayland desktop. Everything happens from the event loop.
