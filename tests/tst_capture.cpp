@@ -5,11 +5,13 @@
 #include "desktopdriver.h"
 #include "screencropper.h"
 #include "screengrab.h"
+#include "screensource.h"
 #include "selectionrepaint.h"
 #include "sharedfunctions.h"
 #include "testkit.h"
 
 #include <QDBusConnection>
+#include <QLocalServer>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -84,6 +86,7 @@ class TestCapture final : public QObject
     QTemporaryDir root;
     QImage picture, rootPicture; // on the test's display; across the root of the two-output server
     QProcess viewer, bus, xorg, desktopViewer;
+    QLocalServer otherSession; // a Wayland socket that answers
     QString busAddress;
     QByteArray ownDisplay, xorgDisplay; // arrange() points DISPLAY at the latter for one row
     QStringList shown;                  // by the file manager
@@ -311,6 +314,12 @@ private slots:
         QVERIFY(c.registerObject("/org/freedesktop/FileManager1", this,
                                  QDBusConnection::ExportAllSlots));
         QVERIFY(c.registerService("org.freedesktop.FileManager1"));
+        // Variables left over from a Wayland session whose socket still answers: on this X
+        // server, not XWayland, the capture is still the X server's own, here and in the program.
+        QVERIFY(otherSession.listen(root.filePath("wayland-0")));
+        qputenv("WAYLAND_DISPLAY", QFile::encodeName(otherSession.fullServerName()));
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        QVERIFY(!xServerIsXWayland() && !isWaylandSession());
     }
     void cleanup() { qputenv("DISPLAY", ownDisplay); }
     void cleanupTestCase()

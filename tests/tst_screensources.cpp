@@ -3,11 +3,13 @@
 #include "desktopwaitwindow.h"
 #include "portalpicture.h"
 #include "screencropper.h"
+#include "screensourcechain.h"
 #include "screensourcekwin.h"
 #include "screensourceportal.h"
 #include "screensourcescreencopy.h"
 #include "testkit.h"
 
+#include <QLocalServer>
 #include <QPainter>
 #include <QtDBus>
 #include <QtTest>
@@ -96,7 +98,7 @@ private slots:
                   {"--config-file=" + conf.fileName(), "--nofork", "--print-address"});
         QVERIFY2(bus.waitForStarted() && bus.waitForReadyRead(10000), "dbus-daemon is needed");
         qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
-        qputenv("WAYLAND_DISPLAY", "wayland-test"); // the capture screen asks the portal
+        qputenv("XDG_SESSION_TYPE", "wayland"); // the capture screen asks the portal
         qDBusRegisterMetaType<QMap<QString, QStringList>>();
         QDBusConnection standIn =
             QDBusConnection::connectToBus(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "stand-in");
@@ -321,6 +323,45 @@ private slots:
         const PortalPicture read = readPortalPicture(file("new"));
         QVERIFY(!::rename(qPrintable(file("+")), qPrintable(file("new"))));
         QVERIFY(!removePortalPicture(file("new"), read, started) && QFile::exists(file("new")));
+    }
+    void sessionChoosesSources_data()
+    {
+        QTest::addColumn<QString>("platform"); // Qt's
+        QTest::addColumn<bool>("xwayland");    // the X server is XWayland
+        QTest::addColumn<QByteArray>("type");  // XDG_SESSION_TYPE
+        QTest::addColumn<int>("display");      // WAYLAND_DISPLAY: 0 unset, 1 silent, 2 answering
+        QTest::addColumn<QString>("source");   // the first one asked
+        const auto row = [](const char *name, const char *platform, bool xwayland, const char *type,
+                            int display, const char *source) {
+            QTest::newRow(name) << QString(platform) << xwayland << QByteArray(type) << display
+                                << QString(source);
+        };
+        row("Qt on Wayland, variables of X11", "wayland", false, "x11", 0, "screencopy");
+        row("Qt on Wayland through EGL", "wayland-egl", false, "", 0, "screencopy");
+        row("XWayland, variables of X11", "xcb", true, "x11", 0, "screencopy");
+        row("X server, variables left over", "xcb", false, "wayland", 2, "x11");
+        row("elsewhere, session type Wayland", "offscreen", false, "wayland", 0, "screencopy");
+        row("elsewhere, session type X11", "offscreen", false, " X11\n", 2, "x11");
+        row("elsewhere, a socket that answers", "offscreen", false, "tty", 2, "screencopy");
+        row("elsewhere, a silent socket", "offscreen", true, "", 1, "x11");
+    }
+    void sessionChoosesSources()
+    {
+        QFETCH(QString, platform);
+        QFETCH(bool, xwayland);
+        QFETCH(QByteArray, type);
+        QFETCH(int, display);
+        const bool wayland = isWaylandSession(platform, xwayland, type, display > 0, display > 1);
+        QTEST(sessionSourceNames(wayland, {}).value(0), "source");
+    }
+    void waylandSocketProbe()
+    {
+        QLocalServer compositor; // named in the runtime folder, and by path
+        QVERIFY(compositor.listen(qEnvironmentVariable("XDG_RUNTIME_DIR") + "/wayland-7"));
+        QVERIFY(waylandSocketAnswers("wayland-7") &&
+                waylandSocketAnswers(QFile::encodeName(compositor.fullServerName())));
+        compositor.close();
+        QVERIFY(!waylandSocketAnswers("wayland-7"));
     }
     void cropperTakesTheStillAtItsRatio()
     {

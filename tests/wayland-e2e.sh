@@ -113,9 +113,9 @@ END
 
 sources=portal
 each_layout portal
-# Forced onto X11 without WAYLAND_DISPLAY: the session type alone tells it to ask for a still,
-# and with the compositor's own way out of reach the portal gives it.
-sources= hide="-u WAYLAND_DISPLAY"
+# Forced onto X11 without WAYLAND_DISPLAY and told the session is X11: the X server, XWayland,
+# tells it to ask for a still, and with the compositor's own way out of reach the portal gives it.
+sources= hide="-u WAYLAND_DISPLAY XDG_SESSION_TYPE=x11"
 run xcb Escape
 [ -n "$on" ] || fail "Escape: no full-screen still"
 exited Escape 0 0

@@ -6,16 +6,96 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#ifdef CLIPWISE_XCB_SHM
+#include <QX11Info>
+
+#include <cstdlib>
+#include <xcb/xcb.h>
+#endif
+
 namespace QMWidgets {
 
-bool isWaylandSession(const QByteArray &waylandDisplay, const QByteArray &sessionType)
+bool isWaylandSession(const QString &platform, bool onXWayland, const QByteArray &sessionType,
+                      bool waylandDisplaySet, bool waylandSocketAnswers)
 {
-    return !waylandDisplay.isEmpty() || sessionType.trimmed().toLower() == "wayland";
+    if (platform.startsWith(QLatin1String("wayland")))
+        return true;
+    if (platform == QLatin1String("xcb"))
+        return onXWayland;
+    const QByteArray type = sessionType.trimmed().toLower();
+    if (type == "wayland" || type == "x11")
+        return type == "wayland";
+    return waylandDisplaySet && waylandSocketAnswers;
 }
 
 bool isWaylandSession()
 {
-    return isWaylandSession(qgetenv("WAYLAND_DISPLAY"), qgetenv("XDG_SESSION_TYPE"));
+    const QString platform = QGuiApplication::platformName();
+    const QByteArray display = qgetenv("WAYLAND_DISPLAY");
+    // Each probe only where its answer counts: the X server's on X11, the socket elsewhere.
+    const bool x11 = platform == QLatin1String("xcb");
+    const bool byEnvironment = !x11 && !platform.startsWith(QLatin1String("wayland"));
+    return isWaylandSession(platform, x11 && xServerIsXWayland(), qgetenv("XDG_SESSION_TYPE"),
+                            !display.isEmpty(), byEnvironment && waylandSocketAnswers(display));
+}
+
+bool xServerIsXWayland()
+{
+    // XWayland names its RandR outputs XWAYLAND0, XWAYLAND1, ... (Debian 12's 22.1 does, and
+    // offers nothing else that tells it apart), and the toolkit names its screens after them.
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->name().startsWith(QLatin1String("XWAYLAND")))
+            return true;
+    }
+#ifdef CLIPWISE_XCB_SHM
+    // Later versions offer an extension of that name, whatever the outputs are called. One
+    // round trip, once: the server stays the same.
+    static const bool extension = [] {
+        xcb_connection_t *c = QX11Info::isPlatformX11() ? QX11Info::connection() : nullptr;
+        if (!c)
+            return false;
+        static const char name[] = "XWAYLAND";
+        xcb_query_extension_reply_t *reply =
+            xcb_query_extension_reply(c, xcb_query_extension(c, sizeof name - 1, name), nullptr);
+        const bool present = reply && reply->present;
+        std::free(reply);
+        return present;
+    }();
+    return extension;
+#else
+    return false;
+#endif
+}
+
+bool waylandSocketAnswers(const QByteArray &waylandDisplay)
+{
+    QByteArray path = waylandDisplay;
+    if (!path.startsWith('/')) {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        if (path.isEmpty() || runtime.isEmpty())
+            return false;
+        path = runtime + '/' + path;
+    }
+    sockaddr_un address = {};
+    if (size_t(path.size()) >= sizeof address.sun_path)
+        return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    // A compositor too busy to take the connection at once (EAGAIN) is still there.
+    const bool answers =
+        ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 ||
+        errno == EAGAIN;
+    ::close(fd);
+    return answers;
 }
 
 namespace {

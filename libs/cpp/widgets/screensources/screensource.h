@@ -31,10 +31,22 @@ struct OutputGeometry
 };
 
 // True in a Wayland session, whichever Qt platform this process runs on: there an X11 program
-// cannot see the screen, and the still has to come from the compositor or the desktop.
-bool isWaylandSession(const QByteArray &waylandDisplay, const QByteArray &sessionType);
-// The same, read from this process's environment.
+// cannot see the screen, and the still has to come from the compositor or the desktop. The
+// display the program draws on decides: Qt on Wayland is in one, Qt on X11 only when the X
+// server is XWayland, whatever the environment says: WAYLAND_DISPLAY is often left over from
+// another session (in a terminal multiplexer, in a user manager's environment), and that
+// session's screen must never be taken. On other platforms the environment decides, and a
+// WAYLAND_DISPLAY whose socket does not answer decides nothing.
+bool isWaylandSession(const QString &platform, bool onXWayland, const QByteArray &sessionType,
+                      bool waylandDisplaySet, bool waylandSocketAnswers);
+// The same for this process: its platform, its X server and its environment.
 bool isWaylandSession();
+
+// Whether the X server this process is connected to is XWayland. Asked of the server once.
+bool xServerIsXWayland();
+// Whether a compositor accepts connections on the socket that WAYLAND_DISPLAY names (a name in
+// XDG_RUNTIME_DIR, or a path).
+bool waylandSocketAnswers(const QByteArray &waylandDisplay);
 
 // The outputs as the compositor describes them where it does. Otherwise the toolkit's screens
 // with their pixels unknown: in a Wayland session the toolkit may round a scale of 1.5 up to 2,
