@@ -314,8 +314,7 @@ private slots:
         QVERIFY(c.registerObject("/org/freedesktop/FileManager1", this,
                                  QDBusConnection::ExportAllSlots));
         QVERIFY(c.registerService("org.freedesktop.FileManager1"));
-        // Variables left over from a Wayland session whose socket still answers: on this X
-        // server, not XWayland, the capture is still the X server's own, here and in the program.
+        // Left over from a Wayland session, its socket answering: this X server still decides.
         QVERIFY(otherSession.listen(root.filePath("wayland-0")));
         qputenv("WAYLAND_DISPLAY", QFile::encodeName(otherSession.fullServerName()));
         qputenv("XDG_SESSION_TYPE", "wayland");

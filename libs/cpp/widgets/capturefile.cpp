@@ -114,12 +114,9 @@ MoveResult moveIntoPlace(const QString &from, const QString &to, QString *error)
         ::unlink(src.constData());
         return MoveResult::Moved;
     }
-    if (errno == EEXIST)
-        return MoveResult::Taken;
-    if (errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS)
-        return copyIntoPlace(from, dst, error);
-    *error = QString::fromLocal8Bit(std::strerror(errno));
-    return MoveResult::Failed;
+    // Refused otherwise (EPERM, EOPNOTSUPP, ENOSYS where a file system has no hard links): the
+    // copy either works or reports why the name cannot be written.
+    return errno == EEXIST ? MoveResult::Taken : copyIntoPlace(from, dst, error);
 #else
     // MoveFileEx without the replace flag refuses an existing target.
     QFile file(from);

@@ -15,9 +15,8 @@ namespace QMWidgets {
 namespace {
 
 // A picture of every output side by side at the largest output's scale: three 4K screens beside
-// one at scale 2 are 19200 pixels wide. What lies beyond these bounds would only exhaust memory
-// (a quarter of a billion pixels take a gigabyte).
-constexpr int maxSide = 32767;
+// one at scale 2 are 19200 x 2160 pixels. More than a quarter of a billion pixels (a gigabyte)
+// would only exhaust memory.
 constexpr qint64 maxPixels = qint64(16384) * 16384;
 
 // The portal shows these texts, so they live in its translation context; each call site marks
@@ -83,8 +82,7 @@ PortalPicture readPortalPicture(const QString &path)
     // A reader on a device has no name to go by: the content decides the format.
     QImageReader reader(&device);
     const QSize size = reader.size();
-    if (size.width() > maxSide || size.height() > maxSide ||
-        qint64(size.width()) * size.height() > maxPixels) {
+    if (qint64(size.width()) * size.height() > maxPixels) {
         result.error = tr(QT_TRANSLATE_NOOP("QMWidgets::ScreenSourcePortal",
                                             "The desktop's screenshot %1 is too large: %2 x %3 "
                                             "pixels."))
@@ -108,7 +106,7 @@ PortalPicture readPortalPicture(const QString &path)
     return result;
 }
 
-bool removePortalPicture(const QString &path, const PortalPicture &read,
+void removePortalPicture(const QString &path, const PortalPicture &read,
                          const QDateTime &requestStarted)
 {
     const QByteArray name = QFile::encodeName(path);
@@ -116,12 +114,11 @@ bool removePortalPicture(const QString &path, const PortalPicture &read,
     // The path may name another file by now: only the one that was read goes.
     if (read.image.isNull() || !requestStarted.isValid() || ::lstat(name.constData(), &now) != 0 ||
         now.st_dev != read.device || now.st_ino != read.inode)
-        return false;
+        return;
     // File times are kept to the second on some file systems and lag the clock by a tick on
     // others, so the comparison is made in whole seconds.
-    if (qint64(now.st_mtime) < requestStarted.toSecsSinceEpoch())
-        return false;
-    return ::unlink(name.constData()) == 0;
+    if (qint64(now.st_mtime) >= requestStarted.toSecsSinceEpoch())
+        ::unlink(name.constData());
 }
 
 } // namespace QMWidgets

@@ -25,8 +25,8 @@ PortalPicture readPortalPicture(const QString &path);
 
 // Removes the file that readPortalPicture() read when path still names that very file and it was
 // written since requestStarted: one the desktop made for this request, not a file the user
-// already had. True when it was removed.
-bool removePortalPicture(const QString &path, const PortalPicture &read,
+// already had.
+void removePortalPicture(const QString &path, const PortalPicture &read,
                          const QDateTime &requestStarted);
 
 } // namespace QMWidgets
