@@ -1,5 +1,6 @@
 #include "screensource.h"
 
+#include "swayoutputs.h"
 #include "waylandoutputs.h"
 
 #include <QElapsedTimer>
@@ -45,10 +46,17 @@ QList<OutputGeometry> desktopOutputs()
         return remembered().outputs;
     if (isWaylandSession()) {
         // Asked after the still arrived, while the user waits: a second at most.
-        const WaylandOutputs compositor(QDeadlineTimer(1000));
+        const QDeadlineTimer deadline(1000);
+        const WaylandOutputs compositor(deadline);
         const QList<OutputGeometry> outputs = compositor.geometries();
         if (compositor.isValid() && !outputs.isEmpty())
             return outputs;
+        // Without that connection (WAYLAND_DISPLAY unset, on XWayland) the toolkit knows the
+        // logical layout only, not how many pixels an output has: a picture drawn at the largest
+        // output's scale would be kept at that scale on every output. sway tells on its socket.
+        const QList<OutputGeometry> sway = swayOutputs(qgetenv("SWAYSOCK"), deadline);
+        if (!sway.isEmpty())
+            return sway;
     }
     QList<OutputGeometry> outputs;
     for (const QScreen *screen : QGuiApplication::screens())
