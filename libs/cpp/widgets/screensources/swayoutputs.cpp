@@ -92,6 +92,26 @@ QList<OutputGeometry> swayOutputsFromReply(const QByteArray &reply)
     return outputs;
 }
 
+QList<OutputGeometry> askSwayOutputs(int fd, QDeadlineTimer deadline)
+{
+    QByteArray request(ipcMagic, sizeof ipcMagic);
+    const quint32 header[2] = {0, getOutputs};
+    request.append(reinterpret_cast<const char *>(header), sizeof header);
+    char answer[headerBytes];
+    if (!sendAll(fd, request, deadline) || !receiveAll(fd, answer, headerBytes, deadline) ||
+        std::memcmp(answer, ipcMagic, sizeof ipcMagic) != 0)
+        return {};
+    quint32 length = 0, type = 0;
+    std::memcpy(&length, answer + sizeof ipcMagic, 4);
+    std::memcpy(&type, answer + sizeof ipcMagic + 4, 4);
+    if (type != getOutputs || length > largestReply)
+        return {};
+    QByteArray payload(int(length), Qt::Uninitialized);
+    if (!receiveAll(fd, payload.data(), payload.size(), deadline))
+        return {};
+    return swayOutputsFromReply(payload);
+}
+
 QList<OutputGeometry> swayOutputs(const QByteArray &socketPath, QDeadlineTimer deadline)
 {
     sockaddr_un address = {};
@@ -102,26 +122,12 @@ QList<OutputGeometry> swayOutputs(const QByteArray &socketPath, QDeadlineTimer d
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return {};
-    QByteArray request(ipcMagic, sizeof ipcMagic);
-    const quint32 header[2] = {0, getOutputs};
-    request.append(reinterpret_cast<const char *>(header), sizeof header);
-    char answer[headerBytes];
-    quint32 length = 0, type = 0;
-    QByteArray payload;
     // A local socket connects at once or not at all: one whose queue is full is not waited for.
-    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0 &&
-        sendAll(fd, request, deadline) && receiveAll(fd, answer, headerBytes, deadline) &&
-        std::memcmp(answer, ipcMagic, sizeof ipcMagic) == 0) {
-        std::memcpy(&length, answer + sizeof ipcMagic, 4);
-        std::memcpy(&type, answer + sizeof ipcMagic + 4, 4);
-        if (type == getOutputs && length <= largestReply) {
-            payload.resize(int(length));
-            if (!receiveAll(fd, payload.data(), payload.size(), deadline))
-                payload.clear();
-        }
-    }
+    QList<OutputGeometry> outputs;
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
+        outputs = askSwayOutputs(fd, deadline);
     close(fd);
-    return swayOutputsFromReply(payload);
+    return outputs;
 }
 
 } // namespace QMWidgets

@@ -13,6 +13,10 @@ namespace QMWidgets {
 // is not such a list.
 QList<OutputGeometry> swayOutputsFromReply(const QByteArray &reply);
 
+// The outputs asked of sway on a connected socket, in i3's IPC framing; empty when it does not
+// answer before the deadline.
+QList<OutputGeometry> askSwayOutputs(int fd, QDeadlineTimer deadline);
+
 // The outputs asked of sway over its IPC socket (SWAYSOCK). A program on XWayland without a
 // Wayland connection of its own (WAYLAND_DISPLAY unset) still reaches sway there, and XWayland
 // tells nothing of an output's scale. Empty when sway does not answer before the deadline.
