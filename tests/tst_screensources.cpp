@@ -155,7 +155,8 @@ private slots:
     }
     void swayAnswers_data()
     {
-        QTest::addColumn<QByteArray>("reply");    // to GET_OUTPUTS; "silent": none comes
+        QTest::addColumn<QByteArray>("reply");    // "silent": none comes
+        QTest::addColumn<quint32>("type");        // of the message it answers; 3: GET_OUTPUTS
         QTest::addColumn<QStringList>("outputs"); // name, logical rectangle, own pixels
         const auto output = [](const char *name, const char *on, const char *rect, const char *mode,
                                const char *turn) {
@@ -164,26 +165,28 @@ private slots:
         };
         const char *at2 = "{\"x\":0,\"y\":0,\"width\":640,\"height\":512}",
                    *mode = "{\"width\":1280,\"height\":1024}";
+        const QByteArray a = output("A", "true", at2, mode, "normal"),
+                         b = output("B", "true",
+                                    "{\"x\":0,\"y\":512,\"width\":1280,\"height\":720}",
+                                    "{\"width\":1920,\"height\":1080}", "normal"),
+                         c = output("C", "true", "{\"x\":640,\"y\":0,\"width\":512,\"height\":640}",
+                                    mode, "90");
         QTest::newRow("scale 1.5 below 2, turned, flipped, off")
-            << '[' + output("A", "true", at2, mode, "normal") + ',' +
-                   output("B", "true", "{\"x\":0,\"y\":512,\"width\":1280,\"height\":720}",
-                          "{\"width\":1920,\"height\":1080}", "normal") +
-                   ',' +
-                   output("C", "true", "{\"x\":640,\"y\":0,\"width\":512,\"height\":640}", mode,
-                          "90") +
-                   ',' + output("D", "true", at2, mode, "flipped-270") + ',' +
-                   output("E", "false", at2, mode, "normal") + ']'
+            << '[' + a + ',' + b + ',' + c + ',' + output("D", "true", at2, mode, "flipped-270") +
+                   ',' + output("E", "false", at2, mode, "normal") + ']'
+            << 3u
             << QStringList{"A 0,0 640x512 1280x1024", "B 0,512 1280x720 1920x1080",
                            "C 640,0 512x640 1024x1280", "D 0,0 640x512 1024x1280"};
-        QTest::newRow("not a list") << QByteArray("{}") << QStringList();
-        QTest::newRow("no answer in time") << QByteArray("silent") << QStringList();
+        QTest::newRow("answer to another message") << '[' + a + ']' << 4u << QStringList();
+        QTest::newRow("no answer in time") << QByteArray("silent") << 3u << QStringList();
     }
     void swayAnswers()
     {
         QFETCH(QByteArray, reply);
+        QFETCH(quint32, type);
         int ends[2]; // the program's, sway's
         QVERIFY(socketpair(AF_UNIX, SOCK_STREAM, 0, ends) == 0);
-        const quint32 header[2] = {quint32(reply.size()), 3};
+        const quint32 header[2] = {quint32(reply.size()), type};
         const QByteArray answer =
             "i3-ipc" + QByteArray(reinterpret_cast<const char *>(header), 8) + reply;
         if (reply != "silent")

@@ -78,11 +78,10 @@ covered() { # sets on when the program's window is full screen and as large as i
     fi || return 1 # behind it: the X server is asked
     on=$1
 }
-# each_layout <source> <platform>:<drag>...: on each layout a drag on the still's output on each
-# platform must save that output's own pixels there, the corners included. xcb-alone: XWayland
-# without a Wayland connection of the program's own, asking every source; the session type alone
-# tells it to ask for a still, and with the compositor's own way out of reach the portal gives it. near: from (10, 10) to (49, 49); whole: from its
-# top-left to past its far corner, the whole still, in which no window may be.
+# each_layout <source> <platform>:<drag>...: on each layout each drag on the still's output must
+# save that output's own pixels there, corners included: near from (10, 10) to (49, 49); whole from
+# its top-left past its far corner: the whole still, where no window may be. xcb-alone: XWayland
+# without a Wayland connection of its own, every source asked (only the session type says Wayland).
 each_layout() {
     source=$1 && shift
     while IFS='|' read -r name outputs focused <&4; do
