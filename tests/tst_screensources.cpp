@@ -7,6 +7,7 @@
 #include "screensourcekwin.h"
 #include "screensourceportal.h"
 #include "screensourcescreencopy.h"
+#include "swayoutputs.h"
 #include "testkit.h"
 
 #include <QLocalServer>
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 using namespace QMWidgets;
@@ -162,6 +164,55 @@ private slots:
         QCOMPARE(still.last().pixmap.toImage().convertToFormat(QImage::Format_RGB32), ownPixels);
         const QImage half = desktop.copy(0, 0, desktop.width(), desktop.height() / 2);
         QVERIFY(cutDesktopPicture(half, outputs).isEmpty()); // another shape: other screens'
+    }
+    void swayAnswers_data()
+    {
+        QTest::addColumn<QByteArray>("reply");    // "silent": none comes
+        QTest::addColumn<quint32>("type");        // of the message it answers; 3: GET_OUTPUTS
+        QTest::addColumn<QStringList>("outputs"); // name, logical rectangle, own pixels
+        const auto output = [](const char *name, const char *on, const char *rect, const char *mode,
+                               const char *turn) {
+            return QByteArray("{\"name\":\"") + name + "\",\"active\":" + on + ",\"rect\":" + rect +
+                   ",\"current_mode\":" + mode + ",\"transform\":\"" + turn + "\"}";
+        };
+        const char *at2 = "{\"x\":0,\"y\":0,\"width\":640,\"height\":512}",
+                   *mode = "{\"width\":1280,\"height\":1024}";
+        const QByteArray a = output("A", "true", at2, mode, "normal"),
+                         b = output("B", "true",
+                                    "{\"x\":0,\"y\":512,\"width\":1280,\"height\":720}",
+                                    "{\"width\":1920,\"height\":1080}", "normal"),
+                         c = output("C", "true", "{\"x\":640,\"y\":0,\"width\":512,\"height\":640}",
+                                    mode, "90");
+        QTest::newRow("scale 1.5 below 2, turned, flipped, off")
+            << '[' + a + ',' + b + ',' + c + ',' + output("D", "true", at2, mode, "flipped-270") +
+                   ',' + output("E", "false", at2, mode, "normal") + ']'
+            << 3u
+            << QStringList{"A 0,0 640x512 1280x1024", "B 0,512 1280x720 1920x1080",
+                           "C 640,0 512x640 1024x1280", "D 0,0 640x512 1024x1280"};
+        QTest::newRow("answer to another message") << '[' + a + ']' << 4u << QStringList();
+        QTest::newRow("no answer in time") << QByteArray("silent") << 3u << QStringList();
+    }
+    void swayAnswers()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(quint32, type);
+        int ends[2]; // the program's, sway's
+        QVERIFY(socketpair(AF_UNIX, SOCK_STREAM, 0, ends) == 0);
+        const quint32 header[2] = {quint32(reply.size()), type};
+        const QByteArray answer =
+            "i3-ipc" + QByteArray(reinterpret_cast<const char *>(header), 8) + reply;
+        if (reply != "silent")
+            QCOMPARE(write(ends[1], answer.constData(), size_t(answer.size())), answer.size());
+        QStringList read;
+        for (const OutputGeometry &o : askSwayOutputs(ends[0], QDeadlineTimer(300)))
+            read << QString::asprintf("%s %d,%d %dx%d %dx%d", qPrintable(o.name), o.logical.x(),
+                                      o.logical.y(), o.logical.width(), o.logical.height(),
+                                      o.pixels.width(), o.pixels.height());
+        QByteArray request(15, '\0');
+        QCOMPARE(recv(ends[1], request.data(), 15, MSG_DONTWAIT), 14);
+        close(ends[0]), close(ends[1]);
+        QCOMPARE(request.left(14), QByteArray("i3-ipc\0\0\0\0\3\0\0\0", 14)); // GET_OUTPUTS
+        QTEST(read, "outputs");
     }
     void kwinPicture_data()
     {

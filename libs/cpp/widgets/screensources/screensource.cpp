@@ -1,16 +1,19 @@
 #include "screensource.h"
 
+#include "swayoutputs.h"
 #include "waylandoutputs.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <utility>
 
 #ifdef CLIPWISE_XCB_SHM
 #include <QX11Info>
@@ -117,6 +120,27 @@ void rememberDesktopOutputs(const QList<OutputGeometry> &outputs)
     remembered().taken.start();
 }
 
+namespace {
+QList<OutputGeometry> toolkitOutputs()
+{
+    QList<OutputGeometry> outputs;
+    for (const QScreen *screen : QGuiApplication::screens())
+        outputs << OutputGeometry{screen->name(), screen->geometry(), QSize()};
+    return outputs;
+}
+
+QList<QRect> logicalAreas(const QList<OutputGeometry> &outputs)
+{
+    QList<QRect> areas;
+    for (const OutputGeometry &output : outputs)
+        areas << output.logical;
+    std::sort(areas.begin(), areas.end(), [](const QRect &a, const QRect &b) {
+        return std::make_pair(a.x(), a.y()) < std::make_pair(b.x(), b.y());
+    });
+    return areas;
+}
+} // namespace
+
 QList<OutputGeometry> desktopOutputs()
 {
     // Outputs come and go rarely; a still of the wrong size is refused in any case.
@@ -125,15 +149,21 @@ QList<OutputGeometry> desktopOutputs()
         return remembered().outputs;
     if (isWaylandSession()) {
         // Asked after the still arrived, while the user waits: a second at most.
-        const WaylandOutputs compositor(QDeadlineTimer(1000));
+        const QDeadlineTimer deadline(1000);
+        const WaylandOutputs compositor(deadline);
         const QList<OutputGeometry> outputs = compositor.geometries();
         if (compositor.isValid() && !outputs.isEmpty())
             return outputs;
+        // Without that connection (WAYLAND_DISPLAY unset, on XWayland) the toolkit knows the
+        // logical layout only, not how many pixels an output has: a picture drawn at the largest
+        // output's scale would be kept at that scale on every output. sway tells on its socket.
+        // A SWAYSOCK left over from another session describes other screens: taken only when
+        // its outputs lie exactly where the toolkit's screens do.
+        const QList<OutputGeometry> sway = swayOutputs(qgetenv("SWAYSOCK"), deadline);
+        if (!sway.isEmpty() && logicalAreas(sway) == logicalAreas(toolkitOutputs()))
+            return sway;
     }
-    QList<OutputGeometry> outputs;
-    for (const QScreen *screen : QGuiApplication::screens())
-        outputs << OutputGeometry{screen->name(), screen->geometry(), QSize()};
-    return outputs;
+    return toolkitOutputs();
 }
 
 DesktopStill cutDesktopPicture(const QImage &picture, const QList<OutputGeometry> &outputs)

@@ -48,7 +48,8 @@ bool xServerIsXWayland();
 // XDG_RUNTIME_DIR, or a path).
 bool waylandSocketAnswers(const QByteArray &waylandDisplay);
 
-// The outputs as the compositor describes them where it does. Otherwise the toolkit's screens
+// The outputs as the compositor describes them where it does: on a Wayland connection of the
+// program's own or, without one, on sway's IPC socket. Otherwise the toolkit's screens
 // with their pixels unknown: in a Wayland session the toolkit may round a scale of 1.5 up to 2,
 // or know logical sizes only. A reading that rememberDesktopOutputs() kept less than two seconds
 // ago stands for a new one: on some compositors each new connection costs a fifth of a second.
