@@ -322,7 +322,7 @@ private slots:
     void waitingWindow()
     {
         QFETCH(int, elapsed);
-        const DesktopWaitState state = desktopWaitState(elapsed, 30000);
+        const DesktopWaitState state = desktopWaitState(elapsed, 30000 - elapsed);
         QCOMPARE(state.visible, state.secondsLeft > 0);
         QTEST(state.secondsLeft, "secondsLeft");
     }

@@ -63,6 +63,12 @@ public:
     // grabber also prepareScreenGrab(). Does nothing once the window is shown.
     void prepareWindow();
 
+    // How long a window of the program may stay in sight after it has been hidden. No protocol
+    // tells a client when the compositor has drawn the screen without the window; GNOME Shell
+    // fades a closing window out over 150 ms and KWin over about as long, then the next frame
+    // shows the screen without it.
+    static constexpr int windowGoneMs = 500;
+
 signals:
     void done();
     void done(QPixmap pixmap);
@@ -93,6 +99,7 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    void sourcesFinished();
     void cancelWaiting();
     void showStill(QScreen *screen);
     void followPlacement();
@@ -115,6 +122,8 @@ private:
     ScreenSourceChain *sources = nullptr;
     // Up while the sources take long, which a desktop asking the user first does.
     DesktopWaitWindow *waitWindow = nullptr;
+    // The sources were asked again because the waiting window was on the screen.
+    bool askedAgain = false;
     // Every screen the sources photographed; the window shows the one it covers. Empty when a
     // test set the still itself.
     DesktopStill desktopStill;
