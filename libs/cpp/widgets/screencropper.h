@@ -63,11 +63,11 @@ public:
     // grabber also prepareScreenGrab(). Does nothing once the window is shown.
     void prepareWindow();
 
-    // How long a window of the program may stay in sight after it has been hidden. No protocol
-    // tells a client when the compositor has drawn the screen without the window; GNOME Shell
-    // fades a closing window out over 150 ms and KWin over about as long, then the next frame
-    // shows the screen without it.
-    static constexpr int windowGoneMs = 500;
+    // How long after a still the desktop is asked again, with the program's windows hidden. No
+    // protocol tells a client when the compositor has drawn the screen without a window: GNOME
+    // Shell fades a closing window out over 150 ms, KWin over about as long. GNOME Shell also
+    // flashes the screen for half a second after a picture and refuses another one until then.
+    static constexpr int windowGoneMs = 1000;
 
 signals:
     void done();
