@@ -62,7 +62,28 @@ void IndependentApp::slotDoWebMetrics()
 
 void IndependentApp::nop_cuos()
 {
+    // While the main widget is not on screen yet (the capture screen waits for its still), a
+    // dialog would be in the desktop's picture, or end up under the window shown after it.
+    QWidget *main = mainWidgetPointer();
+    if (main && !main->isVisible()) {
+        if (!checkWaiting) {
+            checkWaiting = true;
+            main->installEventFilter(this);
+        }
+        return;
+    }
     runStartupCheck(QDate::currentDate());
+}
+
+bool IndependentApp::eventFilter(QObject *watched, QEvent *e)
+{
+    if (checkWaiting && e->type() == QEvent::Show && watched == mainWidgetPointer()) {
+        checkWaiting = false;
+        watched->removeEventFilter(this);
+        // Once the window has finished showing.
+        QTimer::singleShot(0, this, &IndependentApp::nop_cuos);
+    }
+    return App::eventFilter(watched, e);
 }
 
 void IndependentApp::runStartupCheck(const QDate &today)

@@ -46,15 +46,21 @@ public:
 public slots:
     void slotCheckUpdate() override;
     void slotShowMoreApps() override;
+    // The start-up check; waits for the main widget to show when it is not on screen yet.
     void nop_cuos();
     // The capture window has closed and the run is ending: abandon the fetch in progress so
     // the program can quit at once.
     void slotStopNetwork();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override;
+
 private slots:
     void slotDoWebMetrics();
 
 private:
+    // The start-up check fell due before the main widget was on screen.
+    bool checkWaiting = false;
     QMWebView::NativeWebView *webView = nullptr;
     QPointer<QMRequest::Downloader> activeDownloader;
     bool networkStopped = false;

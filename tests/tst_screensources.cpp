@@ -7,6 +7,7 @@
 #include "screensourcekwin.h"
 #include "screensourceportal.h"
 #include "screensourcescreencopy.h"
+#include "standinportal.h"
 #include "swayoutputs.h"
 #include "testkit.h"
 
@@ -15,8 +16,8 @@
 #include <QtDBus>
 #include <QtTest>
 
-#include <sys/stat.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace QMWidgets;
@@ -24,92 +25,25 @@ using TestSupport::noise;
 
 Q_DECLARE_METATYPE(QList<OutputGeometry>)
 
-// Answers on its own bus connection, as a desktop does, and before the call's reply, as a fast
-// one may; a call without a token or asking for the interactive dialog gets response 2.
-class StandInPortal final : public QObject, protected QDBusContext
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
-
-public:
-    QStringList answer; // response ("silent": none), uri, file written to the uri at each call
-
-public slots:
-    QDBusObjectPath Screenshot(const QString &, const QVariantMap &options)
-    {
-        const QString token = options.value("handle_token").toString();
-        const QVariant interactive = options.value("interactive");
-        const QString path = "/org/freedesktop/portal/desktop/request/" +
-                             message().service().mid(1).replace('.', '_') + '/' + token;
-        QFile from(answer.value(2)), to(QUrl(answer[1]).toLocalFile());
-        if (from.open(QIODevice::ReadOnly) && to.open(QIODevice::WriteOnly))
-            to.write(from.readAll());
-        QDBusMessage response =
-            QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
-        const bool wellFormed = !token.isEmpty() && interactive.type() == QVariant::Bool;
-        response << (wellFormed && !interactive.toBool() ? answer[0].toUInt() : 2u)
-                 << QVariantMap{{"uri", answer[1]}};
-        if (answer[0] != "silent")
-            connection().send(response);
-        return QDBusObjectPath(path);
-    }
-};
-
-// The desktop's store of the user's answers: Lookup of the table "screenshot".
-class StandInPermissionStore final : public QObject, protected QDBusContext
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.impl.portal.PermissionStore")
-
-public:
-    QMap<QString, QStringList> screenshot; // application id: its answers
-
-public slots:
-    QMap<QString, QStringList> Lookup(const QString &table, const QString &id, QDBusVariant &data)
-    {
-        data.setVariant(QByteArray());
-        if (table != "screenshot" || id != "screenshot" || screenshot.isEmpty())
-            sendErrorReply("org.freedesktop.portal.Error.NotFound", "No entry for " + id);
-        return screenshot;
-    }
-};
-
 class TestScreenSources final : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir dir;
     QProcess bus;
-    StandInPortal portal;
-    StandInPermissionStore permissions;
+    TestSupport::StandInPortal portal;
+    TestSupport::StandInPermissionStore permissions;
     ScreenSourcePortal request; // one for all rows: each request after a finished one works afresh
     QImage picture, kwinScreen;
+    QList<bool> shown; // a window of the program at each answer: then another screen in it
     QString file(const QString &name) const { return dir.filePath(name); }
     QString uri(const QString &name) const { return QUrl::fromLocalFile(file(name)).toString(); }
 private slots:
     void initTestCase()
     {
-        // No service folder: a call to a missing portal must not start the one installed here.
-        QFile conf(file("bus.conf"));
-        QVERIFY(conf.open(QIODevice::WriteOnly) &&
-                conf.write(R"(<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>
-            <auth>EXTERNAL</auth><policy context="default"><allow send_destination="*"
-            eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy></busconfig>)"));
-        conf.close();
-        bus.start("dbus-daemon",
-                  {"--config-file=" + conf.fileName(), "--nofork", "--print-address"});
-        QVERIFY2(bus.waitForStarted() && bus.waitForReadyRead(10000), "dbus-daemon is needed");
-        qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+        QVERIFY2(startStandInBus(bus, dir.path(), &portal, &permissions), "dbus-daemon is needed");
         qputenv("XDG_SESSION_TYPE", "wayland"); // the capture screen asks the portal
-        qDBusRegisterMetaType<QMap<QString, QStringList>>();
-        QDBusConnection standIn =
-            QDBusConnection::connectToBus(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "stand-in");
-        QVERIFY(standIn.registerObject("/org/freedesktop/portal/desktop", &portal,
-                                       QDBusConnection::ExportAllSlots));
-        QVERIFY(standIn.registerObject("/org/freedesktop/impl/portal/PermissionStore", &permissions,
-                                       QDBusConnection::ExportAllSlots) &&
-                standIn.registerService("org.freedesktop.impl.portal.PermissionStore"));
-        picture = noise({1600, 1200}); // twice the offscreen screen
+        picture = noise({1600, 1200});          // twice the offscreen screen
         // The user's own, never removed: a picture from before the request, a link to a new file.
         QFile saved(file("picture"));
         QVERIFY(picture.save(&saved, "PNG") && saved.flush() &&
@@ -413,12 +347,27 @@ private slots:
         compositor.close();
         QVERIFY(!waylandSocketAnswers("wayland-7"));
     }
+    void cropperTakesTheStillAtItsRatio_data()
+    {
+        QTest::addColumn<int>("delay"); // of every answer
+        QTest::newRow("answered at once") << 0;
+        QTest::newRow("answered after the waiting window came up") << 2000;
+    }
     void cropperTakesTheStillAtItsRatio()
     {
-        portal.answer = QStringList{"0", uri("served"), file("picture")};
+        QFETCH(int, delay);
+        portal.answer = QStringList{"0", uri("served")};
+        portal.delayMs = delay, portal.calls = 0;
+        shown.clear();
+        portal.photograph = [this] {
+            const QWidgetList all = QApplication::topLevelWidgets();
+            shown << std::any_of(all.begin(), all.end(), [](QWidget *w) { return w->isVisible(); });
+            return shown.last() ? noise({1600, 1201}).copy(picture.rect()) : picture;
+        };
         ScreenCropper cropper;
         cropper.grabScreen();
-        QTRY_VERIFY(cropper.isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(cropper.isVisible(), 10000);
+        QCOMPARE(portal.calls, shown.value(0) ? 2 : 1); // asked again once, without the window
         cropper.resize(800, 480); // a compositor's first frame: the click is ignored
         QTest::mouseClick(&cropper, Qt::LeftButton, {}, QPoint(5, 5));
         QVERIFY(cropper.isVisible() && !cropper.isSelecting());
@@ -430,19 +379,42 @@ private slots:
         QCOMPARE(cropper.cropped().toImage().convertToFormat(QImage::Format_RGB32),
                  picture.copy(20, 20, 20, 20));
     }
+    void deadlineOfTheLastSource()
+    {
+        // KWin is missing and the first portal does not answer: when the second is asked, the
+        // chain gives up with that portal's own bound, never before it.
+        portal.answer = QStringList{"silent", uri("served")};
+        QList<ScreenSource *> sources{new ScreenSourceKWin};
+        for (int i = 0; i < 2; ++i) {
+            sources << new ScreenSourcePortal;
+            static_cast<ScreenSourcePortal *>(sources.last())->setTimeout(1000);
+        }
+        ScreenSourceChain chain(sources, nullptr);
+        QSignalSpy finished(&chain, &ScreenSourceChain::finished);
+        qint64 left = 0; // at the last source's start
+        connect(&chain, &ScreenSourceChain::deadlineChanged, this,
+                [&] { left = chain.deadline().remainingTime(); });
+        chain.start();
+        QVERIFY(finished.wait(10000));
+        QVERIFY2(left > 900 && left <= 1000, qPrintable(QString::number(left)));
+        // Coarse timers may fire up to 5 % early.
+        QVERIFY(QDeadlineTimer::current().deadline() - chain.deadline().deadline() > -100);
+    }
     void waitingWindow_data()
     {
         QTest::addColumn<int>("elapsed");
+        QTest::addColumn<int>("left");
         QTest::addColumn<int>("secondsLeft"); // 0: no window
-        QTest::newRow("an answer at once shows nothing") << 999 << 0;
-        QTest::newRow("after a second") << 1000 << 29;
-        QTest::newRow("a part of a second left counts") << 29001 << 1;
-        QTest::newRow("the wait is over") << 30000 << 0;
+        QTest::newRow("an answer at once shows nothing") << 999 << 29001 << 0;
+        QTest::newRow("after a second") << 1000 << 29000 << 29;
+        QTest::newRow("a part of a second left counts") << 29001 << 999 << 1;
+        QTest::newRow("the wait is over") << 30000 << 0 << 0;
     }
     void waitingWindow()
     {
         QFETCH(int, elapsed);
-        const DesktopWaitState state = desktopWaitState(elapsed, 30000);
+        QFETCH(int, left);
+        const DesktopWaitState state = desktopWaitState(elapsed, left);
         QCOMPARE(state.visible, state.secondsLeft > 0);
         QTEST(state.secondsLeft, "secondsLeft");
     }

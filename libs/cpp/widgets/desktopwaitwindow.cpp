@@ -26,20 +26,22 @@ QPoint desktopWaitPosition(const QRect &available, const QSize &size)
 
 } // namespace
 
-DesktopWaitState desktopWaitState(qint64 elapsedMs, int boundMs)
+DesktopWaitState desktopWaitState(qint64 elapsedMs, qint64 leftMs)
 {
-    if (elapsedMs < showAfterMs || elapsedMs >= boundMs)
+    if (elapsedMs < showAfterMs || leftMs <= 0)
         return {};
-    return {true, int((boundMs - elapsedMs + 999) / 1000)};
+    return {true, int((leftMs + 999) / 1000)};
 }
 
-DesktopWaitWindow::DesktopWaitWindow(int boundMs, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), bound(boundMs),
-      ticker(new QTimer(this))
+DesktopWaitWindow::DesktopWaitWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), ticker(new QTimer(this))
 {
     setWindowTitle(QCoreApplication::applicationName());
     // The desktop's question has the keyboard; a click on this window takes it.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Taken down before the capture screen shows, maybe a while before (the still is asked for
+    // again): the last window gone then must not end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
     auto *message = new QLabel(tr("Clipwise is waiting for the desktop's permission to take the "
                                   "screenshot.\nIf the desktop asks whether applications may "
                                   "take screenshots, answer its question."),
@@ -59,15 +61,17 @@ DesktopWaitWindow::DesktopWaitWindow(int boundMs, QWidget *parent)
 
 DesktopWaitWindow::~DesktopWaitWindow() = default;
 
-void DesktopWaitWindow::start()
+void DesktopWaitWindow::start(const QDeadlineTimer &deadline)
 {
+    giveUp = deadline;
+    shown = false;
     clock.start();
     ticker->start();
 }
 
 void DesktopWaitWindow::tick()
 {
-    const DesktopWaitState state = desktopWaitState(clock.elapsed(), bound);
+    const DesktopWaitState state = desktopWaitState(clock.elapsed(), giveUp.remainingTime());
     if (!state.visible) {
         hide();
         return;
@@ -78,6 +82,7 @@ void DesktopWaitWindow::tick()
     adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(desktopWaitPosition(screen->availableGeometry(), size()));
+    shown = true;
     show();
 }
 

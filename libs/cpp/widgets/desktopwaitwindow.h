@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QWidget>
 
@@ -8,15 +9,15 @@ class QTimer;
 
 namespace QMWidgets {
 
-// How the wait for the desktop looks elapsedMs after the request: nothing during the first
-// second (a desktop that answers at once shows no window), then the window with the whole
-// seconds left until the wait gives up after boundMs.
+// How the wait for the desktop looks elapsedMs after the request with leftMs left until the wait
+// gives up: nothing during the first second (a desktop that answers at once shows no window),
+// then the window with the whole seconds left.
 struct DesktopWaitState
 {
     bool visible = false;
     int secondsLeft = 0;
 };
-DesktopWaitState desktopWaitState(qint64 elapsedMs, int boundMs);
+DesktopWaitState desktopWaitState(qint64 elapsedMs, qint64 leftMs);
 
 // Says, while the desktop has not handed over the still, that Clipwise waits for its permission,
 // and offers to cancel (also Escape, or closing the window). It appears by itself once the wait
@@ -26,11 +27,16 @@ class DesktopWaitWindow final : public QWidget
     Q_OBJECT
 
 public:
-    explicit DesktopWaitWindow(int boundMs, QWidget *parent = nullptr);
+    explicit DesktopWaitWindow(QWidget *parent = nullptr);
     ~DesktopWaitWindow() override;
 
-    // Counts from now.
-    void start();
+    // Counts from now until the wait gives up at the deadline.
+    void start(const QDeadlineTimer &deadline);
+    // The wait gives up at another time (the source asked now has a bound of its own).
+    void setDeadline(const QDeadlineTimer &deadline) { giveUp = deadline; }
+    // Whether the window has been on screen since start(): then the desktop may have
+    // photographed it.
+    bool wasShown() const { return shown; }
 
 signals:
     void cancelled();
@@ -42,8 +48,9 @@ protected:
 private:
     void tick();
 
-    int bound;
+    QDeadlineTimer giveUp;
     QElapsedTimer clock;
+    bool shown = false;
     QTimer *ticker = nullptr;
     QLabel *countdown = nullptr;
 };

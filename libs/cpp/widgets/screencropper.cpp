@@ -5,7 +5,6 @@
 #include "desktopwaitwindow.h"
 #include "screengrab.h"
 #include "screensourcechain.h"
-#include "screensourceportal.h"
 #include "screensourcescreencopy.h"
 #include "selectionrepaint.h"
 #include "sharedfunctions.h"
@@ -101,20 +100,40 @@ void ScreenCropper::grabScreen()
     // the still over later, and the window shows once it has.
     if (!sources) {
         sources = new ScreenSourceChain(this);
-        connect(sources, &ScreenSourceChain::finished, this, [this] {
-            delete waitWindow;
-            waitWindow = nullptr;
-            takeStill(sources->still(), sources->errorString());
+        connect(sources, &ScreenSourceChain::finished, this, &ScreenCropper::sourcesFinished);
+        connect(sources, &ScreenSourceChain::deadlineChanged, this, [this] {
+            if (waitWindow)
+                waitWindow->setDeadline(sources->deadline());
         });
     }
+    askedAgain = false;
     sources->start();
     if (sources->isRunning() && !waitWindow) {
-        // The portal is the source that may wait for the user, and the longest. No parent: a
-        // window that belongs to the capture screen, not yet shown, would be placed with it.
-        waitWindow = new DesktopWaitWindow(ScreenSourcePortal::defaultTimeoutMs);
+        // No parent: a window that belongs to the capture screen, not yet shown, would be
+        // placed with it.
+        waitWindow = new DesktopWaitWindow();
         connect(waitWindow, &DesktopWaitWindow::cancelled, this, &ScreenCropper::cancelWaiting);
-        waitWindow->start();
+        waitWindow->start(sources->deadline());
     }
+}
+
+void ScreenCropper::sourcesFinished()
+{
+    const bool photographed = waitWindow && waitWindow->wasShown();
+    // Unmapped here; the compositor draws it away in its own time.
+    delete waitWindow;
+    waitWindow = nullptr;
+    if (photographed && !askedAgain && !sources->still().isEmpty()) {
+        // The desktop may have taken the picture with the waiting window on the screen: the
+        // shell takes it once the user has answered its question, after the window came up.
+        // Asked once more when the window is off the screen, the desktop answers at once, its
+        // permission stored by then. Nothing of the program is on the screen during that second
+        // request, however long it takes (a desktop that asks every time), so one is enough.
+        askedAgain = true;
+        QTimer::singleShot(windowGoneMs, sources, &ScreenSourceChain::askAgain);
+        return;
+    }
+    takeStill(sources->still(), sources->errorString());
 }
 
 void ScreenCropper::cancelWaiting()

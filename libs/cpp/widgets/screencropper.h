@@ -63,6 +63,12 @@ public:
     // grabber also prepareScreenGrab(). Does nothing once the window is shown.
     void prepareWindow();
 
+    // How long after a still the desktop is asked again, with the program's windows hidden. No
+    // protocol tells a client when the compositor has drawn the screen without a window: GNOME
+    // Shell fades a closing window out over 150 ms, KWin over about as long. GNOME Shell also
+    // flashes the screen for half a second after a picture and refuses another one until then.
+    static constexpr int windowGoneMs = 1000;
+
 signals:
     void done();
     void done(QPixmap pixmap);
@@ -93,6 +99,7 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    void sourcesFinished();
     void cancelWaiting();
     void showStill(QScreen *screen);
     void followPlacement();
@@ -115,6 +122,8 @@ private:
     ScreenSourceChain *sources = nullptr;
     // Up while the sources take long, which a desktop asking the user first does.
     DesktopWaitWindow *waitWindow = nullptr;
+    // The sources were asked again because the waiting window was on the screen.
+    bool askedAgain = false;
     // Every screen the sources photographed; the window shows the one it covers. Empty when a
     // test set the still itself.
     DesktopStill desktopStill;

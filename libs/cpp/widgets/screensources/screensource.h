@@ -79,6 +79,8 @@ public:
     // Its name for the test switch CLIPWISE_SCREEN_SOURCES.
     virtual QString name() const = 0;
     virtual void start() = 0;
+    // The longest a source takes from start() to finished(), in milliseconds.
+    virtual int boundMs() const = 0;
 
     DesktopStill still() const { return result; }
     QString errorString() const { return failure; }

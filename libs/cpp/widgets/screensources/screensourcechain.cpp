@@ -9,14 +9,14 @@ namespace QMWidgets {
 
 QStringList sessionSourceNames(bool wayland, const QStringList &allowed)
 {
-    const QStringList all =
-        wayland ? QStringList{ScreenSourceScreencopy::sourceName, ScreenSourceKWin::sourceName,
-                              ScreenSourcePortal::sourceName}
-                : QStringList{ScreenSourceX11::sourceName};
+    const QStringList compositor{ScreenSourceScreencopy::sourceName, ScreenSourceKWin::sourceName,
+                                 ScreenSourcePortal::sourceName};
+    const QStringList display{ScreenSourceX11::sourceName};
+    const QStringList session = wayland ? compositor : display;
     if (allowed.isEmpty())
-        return all;
+        return session;
     QStringList kept;
-    for (const QString &name : all) {
+    for (const QString &name : session + (wayland ? display : compositor)) {
         if (allowed.contains(name))
             kept << name;
     }
@@ -57,11 +57,25 @@ void ScreenSourceChain::start()
 {
     if (running)
         return;
-    running = true;
     next = 0;
+    askFromNext();
+}
+
+void ScreenSourceChain::askAgain()
+{
+    if (running || winnerIndex < 0)
+        return;
+    next = winnerIndex;
+    askFromNext();
+}
+
+void ScreenSourceChain::askFromNext()
+{
+    running = true;
     result.clear();
     failure = tr("No way to capture the screen is available here.");
     winner.clear();
+    winnerIndex = -1;
     askNext();
 }
 
@@ -72,9 +86,19 @@ void ScreenSourceChain::askNext()
         emit finished();
         return;
     }
-    ScreenSource *source = sources.at(next++);
+    const int asked = next++;
+    ScreenSource *source = sources.at(asked);
     connect(source, &ScreenSource::finished, this, &ScreenSourceChain::sourceFinished);
     source->start();
+    // Counted once the source has started its own clock, so the chain never gives up before
+    // it; a source that answered within start() has moved the chain on already.
+    if (!running || next != asked + 1)
+        return;
+    qint64 left = 0;
+    for (int i = asked; i < sources.size(); ++i)
+        left += sources.at(i)->boundMs();
+    giveUp = QDeadlineTimer(left);
+    emit deadlineChanged();
 }
 
 void ScreenSourceChain::sourceFinished()
@@ -86,6 +110,7 @@ void ScreenSourceChain::sourceFinished()
         result = source->still();
         failure.clear();
         winner = source->name();
+        winnerIndex = next - 1;
         running = false;
         emit finished();
         return;

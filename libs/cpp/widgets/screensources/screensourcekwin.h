@@ -40,6 +40,7 @@ public:
 
     QString name() const override { return sourceName; }
     void start() override;
+    int boundMs() const override { return timeoutMs; }
 
 private:
     struct Capture;

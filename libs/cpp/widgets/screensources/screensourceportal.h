@@ -35,6 +35,7 @@ public:
     QString name() const override { return sourceName; }
     void setTimeout(int milliseconds) { timeoutMs = milliseconds; }
     void start() override;
+    int boundMs() const override { return timeoutMs; }
 
     // The picture of all outputs as the desktop delivered it; null on failure.
     QImage picture() const { return delivered; }

@@ -51,6 +51,7 @@ public:
     using ScreenSource::ScreenSource;
     QString name() const override { return sourceName; }
     void start() override;
+    int boundMs() const override { return timeoutMs; }
 
     // Does ahead of start(), while the program waits for its timer, what need not wait for the
     // still: the shared memory each output's copy will land in, every page of it touched, so

@@ -16,6 +16,7 @@ public:
     using ScreenSource::ScreenSource;
     QString name() const override { return sourceName; }
     void start() override;
+    int boundMs() const override { return 0; }
 };
 
 } // namespace QMWidgets

@@ -1,0 +1,97 @@
+#pragma once
+
+// The desktop's screenshot portal and permission store, stood in for on a private session bus.
+#include <QImage>
+#include <QProcess>
+#include <QtDBus>
+
+#include <functional>
+
+namespace TestSupport {
+
+// Answers on its own bus connection, as a desktop does: with delayMs 0 before the call's reply,
+// as a fast one may; a call without a token or asking for the interactive dialog gets response 2.
+class StandInPortal final : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+
+public:
+    QStringList answer; // response ("silent": none), uri, file written to the uri at each answer
+    int delayMs = 0, calls = 0;
+    std::function<QImage()> photograph; // when set, written to the uri at each answer instead
+
+public slots:
+    QDBusObjectPath Screenshot(const QString &, const QVariantMap &options)
+    {
+        ++calls;
+        const QString token = options.value("handle_token").toString();
+        const QVariant interactive = options.value("interactive");
+        const QString path = "/org/freedesktop/portal/desktop/request/" +
+                             message().service().mid(1).replace('.', '_') + '/' + token;
+        QDBusMessage response =
+            QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
+        const bool wellFormed = !token.isEmpty() && interactive.type() == QVariant::Bool;
+        response << (wellFormed && !interactive.toBool() ? answer[0].toUInt() : 2u)
+                 << QVariantMap{{"uri", answer[1]}};
+        const auto respond = [this, response, a = answer, bus = connection()] {
+            QFile from(a.value(2)), to(QUrl(a[1]).toLocalFile());
+            if (photograph)
+                photograph().save(to.fileName(), "PNG");
+            else if (from.open(QIODevice::ReadOnly) && to.open(QIODevice::WriteOnly))
+                to.write(from.readAll());
+            if (a[0] != "silent")
+                bus.send(response);
+        };
+        delayMs ? QTimer::singleShot(delayMs, this, respond) : respond();
+        return QDBusObjectPath(path);
+    }
+};
+
+// The desktop's store of the user's answers: Lookup of the table "screenshot".
+class StandInPermissionStore final : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.impl.portal.PermissionStore")
+
+public:
+    QMap<QString, QStringList> screenshot; // application id: its answers
+
+public slots:
+    QMap<QString, QStringList> Lookup(const QString &table, const QString &id, QDBusVariant &data)
+    {
+        data.setVariant(QByteArray());
+        if (table != "screenshot" || id != "screenshot" || screenshot.isEmpty())
+            sendErrorReply("org.freedesktop.portal.Error.NotFound", "No entry for " + id);
+        return screenshot;
+    }
+};
+
+// Starts a session bus in dir without services (a call to a missing portal must not start the
+// one installed here), names it in DBUS_SESSION_BUS_ADDRESS and serves the stand-ins on it, on
+// the connection "stand-in"; the portal owns its name.
+inline bool startStandInBus(QProcess &bus, const QString &dir, QObject *portal, QObject *store)
+{
+    QFile conf(dir + "/bus.conf");
+    if (!conf.open(QIODevice::WriteOnly) ||
+        !conf.write(R"(<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen>
+            <auth>EXTERNAL</auth><policy context="default"><allow send_destination="*"
+            eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy></busconfig>)"))
+        return false;
+    conf.close();
+    bus.start("dbus-daemon", {"--config-file=" + conf.fileName(), "--nofork", "--print-address"});
+    if (!bus.waitForStarted() || !bus.waitForReadyRead(10000))
+        return false;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.readLine().trimmed());
+    qDBusRegisterMetaType<QMap<QString, QStringList>>();
+    QDBusConnection standIn =
+        QDBusConnection::connectToBus(qgetenv("DBUS_SESSION_BUS_ADDRESS"), "stand-in");
+    const auto all = QDBusConnection::ExportAllSlots;
+    return standIn.registerObject("/org/freedesktop/portal/desktop", portal, all) &&
+           standIn.registerService("org.freedesktop.portal.Desktop") &&
+           (!store ||
+            (standIn.registerObject("/org/freedesktop/impl/portal/PermissionStore", store, all) &&
+             standIn.registerService("org.freedesktop.impl.portal.PermissionStore")));
+}
+
+} // namespace TestSupport
