@@ -35,6 +35,15 @@ QRect cropRectangle(const QPoint &anchor, const QPoint &cursor, qreal scale, con
     return QRect(left, top, right - left, bottom - top);
 }
 
+bool windowCoversScreen(const QRect &window, const QRect &screen, const QSize &stillPixels,
+                        qreal screenScale, bool wayland)
+{
+    if (!wayland)
+        return window == screen;
+    return window.size() == screen.size() ||
+           (screenScale > 1 && window.size() * screenScale == stillPixels);
+}
+
 QRect instructionBoxRect(const QSize &widgetSize)
 {
     const int w = widgetSize.width();
