@@ -50,9 +50,7 @@ lay_out() {
 # area by its interface scale (more than 1 only in the physical layout).
 shell_picture() {
     /usr/bin/python3 - "$@" <<'END'
-import sys, gi
-gi.require_version('Gio', '2.0')
-from gi.repository import Gio, GLib
+import sys, gi; gi.require_version('Gio', '2.0'); from gi.repository import Gio, GLib
 bus, a = Gio.bus_get_sync(Gio.BusType.SESSION), sys.argv[1:]
 bus.call_sync('org.freedesktop.DBus', '/org/freedesktop/DBus', 'org.freedesktop.DBus', 'RequestName',
               GLib.Variant('(su)', ('org.gnome.Screenshot', 4)), None, 0, -1, None)
@@ -117,12 +115,13 @@ placed() { # the focused X11 window's size and place on the screen
         /Absolute upper-left Y/ { y = $4 } /Width/ { w = $2 } /Height/ { h = $2 } END { print w "x" h "+" x "+" y }'
 }
 edge() { awk -v s="$scale" -v l="$1" 'BEGIN { printf "%d", int(l * s + 0.5) }'; } # as the crop rounds
+# name|layout mode: 1 logical (each monitor at its own scale), 2 physical (the stage in pixels)|
+# monitors: connector scale x,y [primary]; ...|the monitor the capture covers on Wayland (Qt takes
+# the first output for the primary)|on XWayland (the shell's primary)
 failed=0
 while IFS='|' read -r name mode monitors on_wayland on_xcb <&5; do
     lay_out "$mode" "$monitors"
-    mkfifo pointer
-    "$remotekeys" Meta-0 Meta-1 <pointer >pointer.log 2>&1 &
-    exec 6>pointer && rm pointer
+    mkfifo pointer && { "$remotekeys" Meta-0 Meta-1 <pointer >pointer.log 2>&1 & } && exec 6>pointer && rm pointer
     for platform in wayland xcb; do
         eval "on=\$on_$platform"
         set -- $(echo "$monitors" | tr ';' '\n' | grep "^$on ")
@@ -133,18 +132,13 @@ while IFS='|' read -r name mode monitors on_wayland on_xcb <&5; do
         # window is drawn at 1 and takes the monitor's own pixels.
         [ "$mode$platform" != 2xcb ] || scale=1
         ww=$(awk "BEGIN { print int($w / $scale + 0.5) }") wh=$(awk "BEGIN { print int($h / $scale + 0.5) }")
-        factor=1
-        [ "$mode" = 1 ] || factor=$(config GetCurrentState | sed -n "s/.*'legacy-ui-scaling-factor': <\([0-9]*\)>.*/\1/p")
-        [ "$mode" = 2 ] || set -- "$ww" "$wh" "$x" "$y"
-        [ "$mode" = 1 ] || set -- "$w" "$h" "$x" "$y"
+        factor=$(config GetCurrentState | sed -n "s/.*'legacy-ui-scaling-factor': <\([0-9]*\)>.*/\1/p")
+        if [ "$mode" = 1 ]; then set -- "$ww" "$wh" "$x" "$y"; else set -- "$w" "$h" "$x" "$y"; fi
         shell_picture ref.png $(($3 / factor)) $(($4 / factor)) $(($1 / factor)) $(($2 / factor)) ||
             fail "$name: no picture from the shell"
         launch QT_QPA_PLATFORM="$platform" WAYLAND_DEBUG=1 "$clipwise"
-        if [ "$platform" = wayland ]; then
-            waitfor 30 grep -qF "configure($ww, $wh," clipwise.log
-        else
-            waitfor 30 eval '[ "$(placed)" = "${ww}x$wh+$x+$y" ]'
-        fi || echo "$name, $platform: no full-screen window on $on"
+        if [ "$platform" = wayland ]; then waitfor 30 grep -qF "configure($ww, $wh," clipwise.log
+        else waitfor 30 eval '[ "$(placed)" = "${ww}x$wh+$x+$y" ]'; fi || echo "$name, $platform: not full screen on $on"
         sleep 0.3
         # From below the top bar and its clock to the bottom-right corner: all but that strip.
         echo "$on:0,$(edge 40) down $on:$(edge 100),$(edge 100) $on:$(edge $((ww - 1))),$(edge $((wh - 1))) up" >&6
@@ -154,19 +148,15 @@ while IFS='|' read -r name mode monitors on_wayland on_xcb <&5; do
         error=$(compare -metric RMSE home/Desktop/*.png "ref.png[$crop]" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')
         limit=0
         [ "$mode" = 2 ] || [ "$own" = "$largest" ] || limit=0.09
-        result="$got, error ${error:-none} (at most $limit)"
-        if [ "$rc" -eq 0 ] && [ "$saved" -eq 1 ] && [ "$got" = "${crop%%+*}" ] &&
-            awk -v e="${error:-1}" -v l="$limit" 'BEGIN { exit !(e <= l) }'; then
-            echo "ok: $name, $platform: $on, $result"
-        else
-            echo "FAIL: $name, $platform: $on expected ${crop%%+*}; got $result, exit $rc"
-            failed=$((failed + 1))
-        fi
+        result="$name, $platform: $on at $own, expected ${crop%%+*}, got $got, error ${error:-none} (at most $limit)"
+        [ "$rc" -eq 0 ] && [ "$saved" -eq 1 ] && [ "$got" = "${crop%%+*}" ] &&
+            awk -v e="${error:-1}" -v l="$limit" 'BEGIN { exit !(e <= l) }' && echo "ok: $result" ||
+            { echo "FAIL: $result, exit $rc" && failed=$((failed + 1)); }
     done
     exec 6>&-
 done 5<<END
-laptop at 2 and primary, an external monitor at 1 right of it|1|Meta-0 2 0,0 primary;Meta-1 1 960,0|Meta-0|Meta-0
-laptop at 1.5 left of the primary at 1|1|Meta-0 1.5 0,0;Meta-1 1 1280,0 primary|Meta-0|Meta-1
+laptop at 1.5 and primary, an external monitor at 1 right of it|1|Meta-0 1.5 0,0 primary;Meta-1 1 1280,0|Meta-0|Meta-0
+laptop at 2 left of the primary at 1|1|Meta-0 2 0,0;Meta-1 1 960,0 primary|Meta-0|Meta-1
 the monitor at 1 at the origin, the primary at 2 right of it|1|Meta-1 1 0,0;Meta-0 2 1280,0 primary|Meta-0|Meta-0
 physical layout: laptop at 2 and primary, one at 1 right of it|2|Meta-0 2 0,0 primary;Meta-1 1 1920,0|Meta-0|Meta-0
 physical layout: the primary at 1 at the origin, laptop at 2|2|Meta-1 1 0,0 primary;Meta-0 2 1280,0|Meta-0|Meta-1
