@@ -137,11 +137,14 @@ while IFS='|' read -r name mode monitors on_wayland on_xcb <&5; do
         shell_picture ref.png $(($3 / factor)) $(($4 / factor)) $(($1 / factor)) $(($2 / factor)) ||
             fail "$name: no picture from the shell"
         launch QT_QPA_PLATFORM="$platform" WAYLAND_DEBUG=1 "$clipwise"
-        if [ "$platform" = wayland ]; then waitfor 30 grep -qF "configure($ww, $wh," clipwise.log
+        # From below the top bar and its clock to the bottom-right corner: all but that strip. The
+        # drag starts once the full-screen window has the pointer there.
+        echo "$on:0,$(edge 40)" >&6
+        if [ "$platform" = wayland ]; then
+            waitfor 30 eval 'sed -n "/configure($ww, $wh,/,\$p" clipwise.log | grep -q "wl_pointer@[0-9]*\.enter"'
         else waitfor 30 eval '[ "$(placed)" = "${ww}x$wh+$x+$y" ]'; fi || echo "$name, $platform: not full screen on $on"
         sleep 0.3
-        # From below the top bar and its clock to the bottom-right corner: all but that strip.
-        echo "$on:0,$(edge 40) down $on:$(edge 100),$(edge 100) $on:$(edge $((ww - 1))),$(edge $((wh - 1))) up" >&6
+        echo "down $on:$(edge 100),$(edge 100) $on:$(edge $((ww - 1))),$(edge $((wh - 1))) up" >&6
         ended 30 "$name, $platform"
         crop=$(edge "$ww")x$(($(edge "$wh") - $(edge 40)))+0+$(edge 40)
         got=$(identify -format %wx%h home/Desktop/*.png 2>/dev/null || echo none)
