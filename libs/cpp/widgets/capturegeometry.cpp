@@ -40,8 +40,10 @@ bool windowCoversScreen(const QRect &window, const QRect &screen, const QSize &s
 {
     if (!wayland)
         return window == screen;
-    return window.size() == screen.size() ||
-           (screenScale > 1 && window.size() * screenScale == stillPixels);
+    // Only where the output's description is its pixels: elsewhere a window of this size on an
+    // output at 1.5, which the toolkit rounds to 2, would be a window smaller than the output.
+    return window.size() == screen.size() || (screenScale > 1 && screen.size() == stillPixels &&
+                                              window.size() * screenScale == stillPixels);
 }
 
 QRect instructionBoxRect(const QSize &widgetSize)
