@@ -110,10 +110,6 @@ END
 pipewire >pipewire.log 2>&1 &
 waitfor 10 test -S run-root/pipewire-0 || fail "pipewire did not start"
 store SetPermission screenshot true screenshot '' "['yes']" >/dev/null
-placed() { # the focused X11 window's size and place on the screen
-    xwininfo -id "$(xdotool getwindowfocus)" | awk '/Absolute upper-left X/ { x = $4 }
-        /Absolute upper-left Y/ { y = $4 } /Width/ { w = $2 } /Height/ { h = $2 } END { print w "x" h "+" x "+" y }'
-}
 edge() { awk -v s="$scale" -v l="$1" 'BEGIN { printf "%d", int(l * s + 0.5) }'; } # as the crop rounds
 # name|layout mode: 1 logical (each monitor at its own scale), 2 physical (the stage in pixels)|
 # monitors: connector scale x,y [primary]; ...|the monitor the capture covers on Wayland (Qt takes
@@ -142,7 +138,8 @@ while IFS='|' read -r name mode monitors on_wayland on_xcb <&5; do
         echo "$on:0,$(edge 40)" >&6
         if [ "$platform" = wayland ]; then
             waitfor 30 eval 'sed -n "/configure($ww, $wh,/,\$p" clipwise.log | grep -q "wl_pointer@[0-9]*\.enter"'
-        else waitfor 30 eval '[ "$(placed)" = "${ww}x$wh+$x+$y" ]'; fi || echo "$name, $platform: not full screen on $on"
+        else waitfor 30 eval 'eval "$(xdotool getwindowfocus getwindowgeometry --shell)" &&
+            [ "${WIDTH}x$HEIGHT+$X+$Y" = "${ww}x$wh+$x+$y" ]'; fi || echo "$name, $platform: not full screen on $on"
         sleep 0.3
         echo "down $on:$(edge 100),$(edge 100) $on:$(edge $((ww - 1))),$(edge $((wh - 1))) up" >&6
         ended 30 "$name, $platform"
