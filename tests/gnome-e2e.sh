@@ -139,7 +139,8 @@ while IFS='|' read -r name mode monitors on_wayland on_xcb <&5; do
         if [ "$platform" = wayland ]; then
             waitfor 30 eval 'sed -n "/configure($ww, $wh,/,\$p" clipwise.log | grep -q "wl_pointer@[0-9]*\.enter"'
         else waitfor 30 eval 'eval "$(xdotool getwindowfocus getwindowgeometry --shell)" &&
-            [ "${WIDTH}x$HEIGHT+$X+$Y" = "${ww}x$wh+$x+$y" ]'; fi || echo "$name, $platform: not full screen on $on"
+            [ "${WIDTH}x$HEIGHT+$X+$Y" = "${ww}x$wh+$x+$y" ]'; fi || echo "$name, $platform: not full screen" \
+            "on $on: $(grep -o 'configure([0-9]*, [0-9]*' clipwise.log | tail -n 1) ${WIDTH:-}x${HEIGHT:-}+${X:-}+${Y:-}"
         sleep 0.3
         echo "down $on:$(edge 100),$(edge 100) $on:$(edge $((ww - 1))),$(edge $((wh - 1))) up" >&6
         ended 30 "$name, $platform"
