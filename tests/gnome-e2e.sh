@@ -133,18 +133,22 @@ while IFS='|' read -r name mode monitors on_wayland on_xcb <&5; do
         shell_picture ref.png $(($3 / factor)) $(($4 / factor)) $(($1 / factor)) $(($2 / factor)) ||
             fail "$name: no picture from the shell"
         launch QT_QPA_PLATFORM="$platform" WAYLAND_DEBUG=1 "$clipwise"
-        # From below the top bar and its clock to the bottom-right corner: all but that strip. The
-        # drag starts once the full-screen window has the pointer there.
-        echo "$on:0,$(edge 40)" >&6
+        # From below the top bar and its clock (40 pixels at the monitor's scale) to the bottom-right
+        # corner: all but that strip. Mutter may leave an X11 window unfocused, and then the bar
+        # stays above it. The drag starts once the full-screen window is there, for Wayland once
+        # it has the pointer.
+        top=$(awk "BEGIN { print int(40 * $own / $scale + 0.5) }")
+        [ "$platform" = xcb ] || echo "$on:0,$(edge "$top")" >&6
         if [ "$platform" = wayland ]; then
             waitfor 30 eval 'sed -n "/configure($ww, $wh,/,\$p" clipwise.log | grep -q "wl_pointer@[0-9]*\.enter"'
-        else waitfor 30 eval 'eval "$(xdotool getwindowfocus getwindowgeometry --shell)" &&
-            [ "${WIDTH}x$HEIGHT+$X+$Y" = "${ww}x$wh+$x+$y" ]'; fi || echo "$name, $platform: not full screen" \
-            "on $on: $(grep -o 'configure([0-9]*, [0-9]*' clipwise.log | tail -n 1) ${WIDTH:-}x${HEIGHT:-}+${X:-}+${Y:-}"
+        else waitfor 30 eval 'xdotool search --onlyvisible --pid "$pid" | xargs -n 1 xdotool getwindowgeometry --shell |
+            tr "\n" " " | grep -q "X=$x Y=$y WIDTH=$ww HEIGHT=$wh "'
+        fi || echo "$name, $platform: not full screen on $on: $(grep -o 'configure([0-9]*, [0-9]*' clipwise.log | tail -n 1)"
+        [ "$platform" = wayland ] || echo "$on:0,$(edge "$top")" >&6
         sleep 0.3
         echo "down $on:$(edge 100),$(edge 100) $on:$(edge $((ww - 1))),$(edge $((wh - 1))) up" >&6
         ended 30 "$name, $platform"
-        crop=$(edge "$ww")x$(($(edge "$wh") - $(edge 40)))+0+$(edge 40)
+        crop=$(edge "$ww")x$(($(edge "$wh") - $(edge "$top")))+0+$(edge "$top")
         got=$(identify -format %wx%h home/Desktop/*.png 2>/dev/null || echo none)
         error=$(compare -metric RMSE home/Desktop/*.png "ref.png[$crop]" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')
         limit=0
