@@ -6,7 +6,8 @@
 #   sway   headless, wlroots portal back end; its outputs as SWAY_OUTPUTS lays them out (sway_layout)
 #   kwin   headless; SESSION_TRUSTED names executables that KWin lets use its screenshot interface
 #          and its fake input (a desktop file each in the session home's applications folder)
-#   gnome  GNOME Shell, headless, with the GNOME portal and the permission store
+#   gnome  GNOME Shell, headless, with the GNOME portal and the permission store; GNOME_MONITORS
+#          the sizes of its virtual monitors (Meta-0, Meta-1, ...) side by side, no banners
 #   i3, openbox  Xvfb with i3 and its bar, or openbox and the tint2 panel
 # The script finds the functions below, SESSION_DESKTOP, PORTAL_PID, PANEL (the panel's window on
 # X11) and the display and bus variables set.
@@ -211,7 +212,11 @@ start_gnome() {
     gsettings set org.gnome.desktop.background picture-options stretched
     for key in picture-uri picture-uri-dark; do gsettings set org.gnome.desktop.background $key file:///tmp/bg.png; done
     gsettings set org.gnome.desktop.interface enable-animations false
-    gnome-shell --headless --wayland --virtual-monitor 1920x1080 >shell.log 2>&1 &
+    # A notification's banner stays up while no one works at the desktop.
+    gsettings set org.gnome.desktop.notifications show-banners false
+    # Monitors at scales of their own each, 1.5 among them (as against one scale for all).
+    gsettings set org.gnome.mutter experimental-features "['scale-monitor-framebuffer']"
+    gnome-shell --headless --wayland $(printf -- '--virtual-monitor %s ' ${GNOME_MONITORS:-1920x1080}) >shell.log 2>&1 &
     waitfor 30 owned org.gnome.Shell.Screenshot || fail "the shell did not start"
     waitfor 20 test -S .X11-unix/X0 || fail "XWayland did not start"
     export WAYLAND_DISPLAY=wayland-0 DISPLAY=:0

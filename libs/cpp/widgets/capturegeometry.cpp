@@ -35,6 +35,17 @@ QRect cropRectangle(const QPoint &anchor, const QPoint &cursor, qreal scale, con
     return QRect(left, top, right - left, bottom - top);
 }
 
+bool windowCoversScreen(const QRect &window, const QRect &screen, const QSize &stillPixels,
+                        qreal screenScale, bool wayland)
+{
+    if (!wayland)
+        return window == screen;
+    // Only where the output's description is its pixels: elsewhere a window of this size on an
+    // output at 1.5, which the toolkit rounds to 2, would be a window smaller than the output.
+    return window.size() == screen.size() || (screenScale > 1 && screen.size() == stillPixels &&
+                                              window.size() * screenScale == stillPixels);
+}
+
 QRect instructionBoxRect(const QSize &widgetSize)
 {
     const int w = widgetSize.width();

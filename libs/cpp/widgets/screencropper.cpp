@@ -205,11 +205,12 @@ void ScreenCropper::followPlacement()
     // The window must cover one screen whole. Wayland tells a client the output it is on, but
     // not its position there.
     const QScreen *screen = window ? window->screen() : nullptr;
-    const bool covers = screen && isVisible() && size() == screen->geometry().size() &&
-                        (QGuiApplication::platformName() == QLatin1String("wayland") ||
-                         pos() == screen->geometry().topLeft());
     const ScreenStill *still =
-        covers ? stillAt(desktopStill, screen->geometry().topLeft()) : nullptr;
+        screen && isVisible() ? stillAt(desktopStill, screen->geometry().topLeft()) : nullptr;
+    if (still && !windowCoversScreen(QRect(pos(), size()), screen->geometry(), still->pixmap.size(),
+                                     screen->devicePixelRatio(),
+                                     QGuiApplication::platformName() == QLatin1String("wayland")))
+        still = nullptr;
     onStill = still != nullptr;
     if (!placementDeadline) {
         placementDeadline = new QTimer(this);
