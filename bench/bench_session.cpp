@@ -24,8 +24,8 @@
 #include <ctime>
 #include <dirent.h>
 #include <fstream>
-#include <sstream>
 #include <signal.h>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -195,7 +195,9 @@ int main(int argc, char **argv)
     }
     const char *acceptKeysym = std::getenv("BENCH_ACCEPT_KEYSYM");
     const xcb_keycode_t acceptKey =
-        acceptKeysym && *acceptKeysym ? keycodeOf(c, xcb_keysym_t(std::strtoul(acceptKeysym, nullptr, 0))) : 0;
+        acceptKeysym && *acceptKeysym
+            ? keycodeOf(c, xcb_keysym_t(std::strtoul(acceptKeysym, nullptr, 0)))
+            : 0;
 
     timespec launched{};
     clock_gettime(CLOCK_REALTIME, &launched);

@@ -21,6 +21,8 @@
 # area selection that gnome-screenshot -a asks for by the extension (when it becomes visible).
 #   startup_ms  the event loop starts, and startup_cpu_ms the processor time spent by then (Qt
 #               programs, through bench/startupprobe)
+#   still_cpu_ms  the processor time the tool's process had spent when its selection screen was
+#               seen up (which depends less than the times on how busy the machine is)
 # and, from the session bus, for the program:
 #   call_ms     it asks for the screenshot (start-up plus the 300 ms timer); the screen copy
 #               makes no call on the bus
@@ -158,6 +160,7 @@ for i in $(seq 1 "$runs"); do
         else
             waitfor 20 still_up || echo "$SESSION_DESKTOP/$tool: no selection screen" >&2
         fi
+        cpu=$(cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { if (NR) printf "%d", n / 1e6; else print "-" }')
         sleep 0.5
         [ "$tool" = gnome-screenshot ] && echo Escape >&4 && sleep 0.3
         kill "$pid" 2>/dev/null || true
@@ -174,7 +177,7 @@ for i in $(seq 1 "$runs"); do
                      END { printf "startup_ms=%s startup_cpu_ms=%s", e ? e : "-", c ? c : "-" }')
         # Monitor lines: type, time in seconds, serial, sender, destination, path, interface,
         # member.
-        awk -v s="$start" -v line="$SESSION_DESKTOP $tool shown_ms=${shown:--} still_ms=${still:--} $startup" -F'\t' '
+        awk -v s="$start" -v line="$SESSION_DESKTOP $tool shown_ms=${shown:--} still_ms=${still:--} $startup still_cpu_ms=$cpu" -F'\t' '
             function ms(t) { return sprintf("%d", t * 1000 - s) }
             $1 == "mc" && ($7 == "org.freedesktop.portal.Screenshot" ||
                            $7 == "org.kde.KWin.ScreenShot2") && !c { c = ms($2); k = $7 }
