@@ -52,6 +52,14 @@ kwin | gnome)
     if [ "$SESSION_DESKTOP" = kwin ]; then
         runs_of="clipwise/kwin/wayland clipwise/kwin/xcb clipwise/portal/wayland clipwise/portal/xcb
                  spectacle flameshot"
+        # The program named as its package's menu entry names it: for the screenshot interface
+        # alone. The session's entry also grants the fake input the tests drive, and for such a
+        # program KWin took some 60 ms more before it answered the first request of every
+        # connection (4 ms without it).
+        for entry in "$XDG_DATA_HOME"/applications/trusted-*.desktop; do
+            grep -v '^X-KDE-Wayland-Interfaces=' "$entry" >entry.tmp && mv entry.tmp "$entry"
+        done
+        kbuildsycoca5 >>sycoca.log 2>&1
         # KWin adds a Wayland window once its first frame is there, an X11 one when it maps.
         cat >still.js <<'END'
 function tell(c) {
@@ -116,7 +124,9 @@ slurp_frame() {
         BEGIN { m = 4294967296; s = ((t0 / 1000) % m) / 1000 }
         /-> wl_surface@[0-9]+\.attach\(wl_buffer/ { attached = 1 }
         attached && /-> wl_surface@[0-9]+\.commit\(\)/ {
-            t = substr($1, 2) + 0; d = t - s; if (d < 0) d += m / 1000; printf "%d", d; exit }' slurp.log
+            # The stamp is padded to seven digits with blanks: "[ 408621.123]".
+            t = substr($0, index($0, "[") + 1) + 0; d = t - s; if (d < 0) d += m / 1000
+            printf "%d", d; exit }' slurp.log
 }
 slurp_up() { [ -n "$(slurp_frame)" ]; }
 wanted() { case " $tools " in *" ${1%%/*} "*) return 0 ;; esac; return 1; }
