@@ -2,11 +2,17 @@
 //   bench_session <save folder> <program> [arguments...]
 // Prints one line of key=value figures:
 //   map_ms       launch to the full-screen window mapped
+//   startup_ms   launch to the program's event loop, and startup_cpu_ms the processor time spent
+//                by then, when STARTUP_PROBE names bench/startupprobe's library: the program
+//                alone is started with it (a Qt 5 program; "-" for any other)
 //   drag_cpu_ms  CPU time of the process (all threads) during a drag of 400 motion events
-//   save_ms      button release to a complete PNG (ending with its IEND chunk) in the folder
+//   save_ms      button release (or the accepting key, see below) to a complete PNG (ending with
+//                its IEND chunk) in the folder
 //   rss_kb       peak resident memory of the process
 //   png_bytes    size of the PNG
-// The selection runs from (150, 150) to (width - 150, height - 150) of the screen.
+// The selection runs from (150, 150) to (width - 150, height - 150) of the screen. A tool that
+// waits for a key to accept the selection (Spectacle: Return) is given it after the release when
+// BENCH_ACCEPT_KEYSYM names the key's X keysym (0xff0d for Return).
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
 
@@ -15,9 +21,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fstream>
 #include <signal.h>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -94,6 +102,55 @@ void fakeMotion(xcb_connection_t *c, xcb_window_t root, int x, int y)
     xcb_flush(c);
 }
 
+// The keycode that gives the keysym without modifiers, or 0.
+xcb_keycode_t keycodeOf(xcb_connection_t *c, xcb_keysym_t keysym)
+{
+    const xcb_setup_t *setup = xcb_get_setup(c);
+    const int first = setup->min_keycode;
+    const int count = setup->max_keycode - first + 1;
+    xcb_get_keyboard_mapping_reply_t *map = xcb_get_keyboard_mapping_reply(
+        c, xcb_get_keyboard_mapping(c, xcb_keycode_t(first), uint8_t(count)), nullptr);
+    if (!map)
+        return 0;
+    const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map);
+    xcb_keycode_t found = 0;
+    for (int i = 0; i < count && !found; ++i) {
+        if (syms[i * map->keysyms_per_keycode] == keysym)
+            found = xcb_keycode_t(first + i);
+    }
+    std::free(map);
+    return found;
+}
+
+void fakeKey(xcb_connection_t *c, xcb_window_t root, xcb_keycode_t key)
+{
+    xcb_test_fake_input(c, XCB_KEY_PRESS, key, XCB_CURRENT_TIME, root, 0, 0, 0);
+    xcb_test_fake_input(c, XCB_KEY_RELEASE, key, XCB_CURRENT_TIME, root, 0, 0, 0);
+    xcb_flush(c);
+}
+
+// The probe's line for the process as " startup_ms=... startup_cpu_ms=...", "-" for a figure
+// missing.
+std::string probeFigures(const std::string &file, pid_t pid)
+{
+    std::ifstream f(file);
+    std::string line, exec = "-", cpu = "-";
+    const std::string owner = "pid=" + std::to_string(pid);
+    while (std::getline(f, line)) {
+        std::istringstream fields(line);
+        std::string field;
+        if (!(fields >> field) || field != owner)
+            continue;
+        while (fields >> field) {
+            if (field.rfind("exec_ms=", 0) == 0)
+                exec = field.substr(8);
+            else if (field.rfind("cpu_ms=", 0) == 0)
+                cpu = field.substr(7);
+        }
+    }
+    return " startup_ms=" + exec + " startup_cpu_ms=" + cpu;
+}
+
 void fakeButton(xcb_connection_t *c, xcb_window_t root, bool down)
 {
     xcb_test_fake_input(c, down ? XCB_BUTTON_PRESS : XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, root,
@@ -127,9 +184,32 @@ int main(int argc, char **argv)
     while (xcb_generic_event_t *e = xcb_poll_for_event(c))
         std::free(e);
 
+    const char *probe = std::getenv("STARTUP_PROBE");
+    char probeFile[] = "/tmp/bench-probe.XXXXXX";
+    if (probe) {
+        const int fd = mkstemp(probeFile);
+        if (fd < 0)
+            probe = nullptr;
+        else
+            close(fd);
+    }
+    const char *acceptKeysym = std::getenv("BENCH_ACCEPT_KEYSYM");
+    const xcb_keycode_t acceptKey =
+        acceptKeysym && *acceptKeysym
+            ? keycodeOf(c, xcb_keysym_t(std::strtoul(acceptKeysym, nullptr, 0)))
+            : 0;
+
+    timespec launched{};
+    clock_gettime(CLOCK_REALTIME, &launched);
     const Clock::time_point start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
+        if (probe) {
+            setenv("LD_PRELOAD", probe, 1);
+            setenv("STARTUP_PROBE_OUT", probeFile, 1);
+            setenv("STARTUP_PROBE_T0",
+                   std::to_string(launched.tv_sec * 1000000000LL + launched.tv_nsec).c_str(), 1);
+        }
         execvp(argv[2], argv + 2);
         _exit(127);
     }
@@ -174,6 +254,11 @@ int main(int argc, char **argv)
     const long long cpuAfter = cpuNs(pid);
 
     fakeButton(c, screen->root, false);
+    if (acceptKey) {
+        sleepMs(100); // the tool takes the release first
+        fakeKey(c, screen->root, acceptKey);
+    }
+    // From the release, or from the key for a tool that waits for one.
     const Clock::time_point released = Clock::now();
     long bytes = 0;
     double saveMs = -1;
@@ -204,9 +289,12 @@ int main(int argc, char **argv)
         kill(pid, SIGTERM);
         wait4(pid, &status, 0, nullptr);
     }
-    std::printf("map_ms=%.1f drag_cpu_ms=%.1f save_ms=%.1f rss_kb=%ld png_bytes=%ld exited=%d\n",
+    const std::string startup = probe ? probeFigures(probeFile, pid) : std::string();
+    if (probe)
+        unlink(probeFile);
+    std::printf("map_ms=%.1f drag_cpu_ms=%.1f save_ms=%.1f rss_kb=%ld png_bytes=%ld exited=%d%s\n",
                 mapMs, (cpuAfter - cpuBefore) / 1e6, saveMs, long(usage.ru_maxrss), bytes,
-                exited ? 1 : 0);
+                exited ? 1 : 0, startup.c_str());
     xcb_disconnect(c);
     return saveMs < 0 ? 1 : 0;
 }
