@@ -11,7 +11,8 @@ external at 1 the primary, right of the laptop at 2 at the origin|Virtual-1 960,
 laptop at 1.5 the primary, right of external at 1|Virtual-0 1920,0 1.5 Virtual-1 0,0 1|1
 primary at 1 below the origin output at 1.25|Virtual-1 0,864 1 Virtual-0 0,0 1.25|1
 XWayland enlarged 2 times: laptop at 2 the primary at the origin, external at 1|Virtual-1 0,0 2 Virtual-0 960,0 1|2
-XWayland enlarged 2 times: laptop at 1.5 the primary at the origin, external at 1|Virtual-0 0,0 1.5 Virtual-1 1280,0 1|2"
+XWayland enlarged 2 times: laptop at 1.5 the primary at the origin, external at 1|Virtual-0 0,0 1.5 Virtual-1 1280,0 1|2
+XWayland enlarged 2 times: external at 1 the primary, right of the laptop at 2|Virtual-0 960,0 1 Virtual-1 0,0 2|2"
 if [ -z "${SESSION_DESKTOP:-}" ]; then
     for KWIN_XWAYLAND_SCALE in 1 2; do
         KWIN_XWAYLAND_SCALE=$KWIN_XWAYLAND_SCALE SESSION_TRUSTED="$1 $2 /tmp/reference" \

@@ -169,7 +169,7 @@ QList<OutputGeometry> desktopOutputs()
     // Outputs come and go rarely; a still of the wrong size is refused in any case.
     if (remembered().taken.isValid() && !remembered().outputs.isEmpty() &&
         !remembered().taken.hasExpired(2000))
-        return remembered().outputs;
+        return inToolkitLayout(remembered().outputs, logicalAreas(toolkitOutputs()));
     if (isWaylandSession()) {
         // Asked after the still arrived, while the user waits: a second at most.
         const QDeadlineTimer deadline(1000);
