@@ -154,10 +154,9 @@ WaylandOutputs::WaylandOutputs(QDeadlineTimer deadline)
     QStringList order;
     wl_proxy *orderObject = bind(&orderInterface, 1);
     if (orderObject)
-        wl_proxy_add_listener(orderObject,
-                              reinterpret_cast<void (**)(void)>(
-                                  const_cast<OrderListener *>(&orderListener)),
-                              &order);
+        wl_proxy_add_listener(
+            orderObject,
+            reinterpret_cast<void (**)(void)>(const_cast<OrderListener *>(&orderListener)), &order);
     valid = roundtrip(deadline);
     if (orderObject) {
         wl_proxy_marshal(orderObject, OrderDestroy);
@@ -166,9 +165,8 @@ WaylandOutputs::WaylandOutputs(QDeadlineTimer deadline)
     const auto rank = [&order](const std::unique_ptr<WaylandOutput> &output) {
         return uint(order.indexOf(output->name)); // unnamed ones (-1) last
     };
-    std::stable_sort(known.begin(), known.end(), [&rank](const auto &a, const auto &b) {
-        return rank(a) < rank(b);
-    });
+    std::stable_sort(known.begin(), known.end(),
+                     [&rank](const auto &a, const auto &b) { return rank(a) < rank(b); });
 }
 
 WaylandOutputs::~WaylandOutputs()
