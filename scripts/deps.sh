@@ -8,7 +8,7 @@ packages="build-essential cmake pkg-config qtbase5-dev qttools5-dev-tools qttool
     xdg-desktop-portal-gtk grim wtype jq libwayland-dev i3-wm openbox tint2 python3 python3-gi
     gnome-shell mutter xdg-desktop-portal-gnome dconf-service libglib2.0-bin libxkbcommon-dev
     kwin-wayland xdg-desktop-portal-kde plasma-workspace qml-module-qtquick-controls2
-    qml-module-qtquick-layouts qml-module-org-kde-kirigami2 libkf5service-bin
+    qml-module-qtquick-layouts qml-module-org-kde-kirigami2 libkf5service-bin plasma-wayland-protocols
     fonts-dejavu-core fonts-noto-core fonts-noto-cjk clang-14 libclang-rt-14-dev"
 
 missing=

@@ -4,8 +4,9 @@
 # noise is random 4 x 4 blocks: a crop that is off by one pixel anywhere cannot match. Desktops,
 # each 1920 x 1080 and, but for the X11 ones, with XWayland and the desktop portal:
 #   sway   headless, wlroots portal back end; its outputs as SWAY_OUTPUTS lays them out (sway_layout)
-#   kwin   headless; SESSION_TRUSTED names executables that KWin lets use its screenshot interface
-#          and its fake input (a desktop file each in the session home's applications folder)
+#   kwin   headless, two outputs side by side, the XWayland layout enlarged KWIN_XWAYLAND_SCALE times
+#          (1 unless set); SESSION_TRUSTED names executables that KWin lets use its screenshot
+#          interface and its fake input (a desktop file each in the session home's applications folder)
 #   gnome  GNOME Shell, headless, with the GNOME portal and the permission store; GNOME_MONITORS
 #          the sizes of its virtual monitors (Meta-0, Meta-1, ...) side by side, no banners
 #   i3, openbox  Xvfb with i3 and its bar, or openbox and the tint2 panel
@@ -146,6 +147,7 @@ start_kwin() {
     session_home KDE /tmp/session-home && export KDE_FULL_SESSION=true
     mkdir -p "$HOME/Pictures" "$XDG_DATA_HOME/applications"
     printf '[KDE]\nAnimationDurationFactor=0\n' >"$HOME/.config/kdeglobals"
+    printf '[Xwayland]\nScale=%s\n' "${KWIN_XWAYLAND_SCALE:-1}" >"$HOME/.config/kwinrc" # read at start only
     for program in ${SESSION_TRUSTED:-}; do
         printf '%s\n' '[Desktop Entry]' Type=Application "Name=${program##*/}" "Exec=$program" \
             NoDisplay=true X-KDE-DBUS-Restricted-Interfaces=org.kde.KWin.ScreenShot2 \
@@ -156,7 +158,7 @@ start_kwin() {
     kbuildsycoca5 >sycoca.log 2>&1 || fail "no service cache"
     # The packaged binary carries a file capability that a container may not grant: a copy runs.
     cp "$(command -v kwin_wayland)" /tmp/kwin_wayland
-    /tmp/kwin_wayland --virtual --width 1920 --height 1080 --xwayland --socket wayland-kwin \
+    /tmp/kwin_wayland --virtual --width 1920 --height 1080 --output-count 2 --xwayland --socket wayland-kwin \
         "sh -c 'env >/tmp/kwin.env'" >kwin.log 2>&1 &
     waitfor 30 test -s kwin.env || fail "KWin did not start"
     export WAYLAND_DISPLAY=wayland-kwin DISPLAY XAUTHORITY

@@ -1,11 +1,13 @@
-// Shows a picture from the desktop's top-left corner across all its screens, one image pixel per
-// screen pixel, bypassing any window manager, and prints "ready" once painted: tests put known
-// pixels on an X server this way.
+// showpicture <picture> [screen]: shows a picture from the desktop's top-left corner across all its
+// screens, one image pixel per screen pixel, bypassing any window manager, and prints "ready" once
+// painted: tests put known pixels on an X server this way. On Wayland it covers one screen: the
+// one named, or the primary.
 #include <QApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 #include <utility>
@@ -36,9 +38,12 @@ int main(int argc, char *argv[])
         return 1;
     window.setGeometry(QGuiApplication::primaryScreen()->virtualGeometry());
     // A Wayland client cannot place itself; covering the output is how it shows the picture.
-    if (QGuiApplication::platformName() == QLatin1String("wayland"))
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        for (QScreen *screen : QGuiApplication::screens())
+            if (argc > 2 && screen->name() == QLatin1String(argv[2]))
+                window.winId(), window.windowHandle()->setScreen(screen);
         window.showFullScreen();
-    else
+    } else
         window.show();
     return app.exec();
 }

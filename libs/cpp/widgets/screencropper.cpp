@@ -159,12 +159,16 @@ void ScreenCropper::takeStill(const DesktopStill &still, const QString &reason)
         slotClose();
         return;
     }
-    // The primary screen where the still has it; the compositor may still choose another.
+    // The primary screen where the still has it; the compositor may still choose another. Qt on
+    // Wayland takes the first output it was told of for the primary; the still puts the
+    // desktop's own primary first where the compositor tells which (KWin).
+    const bool wayland = QGuiApplication::platformName() == QLatin1String("wayland");
     QScreen *target = nullptr;
     const ScreenStill *shown = nullptr;
     for (QScreen *screen : QGuiApplication::screens()) {
         const ScreenStill *candidate = stillAt(desktopStill, screen->geometry().topLeft());
-        if (candidate && (!shown || screen == QGuiApplication::primaryScreen())) {
+        if (candidate && (!shown || (wayland ? candidate == &desktopStill.first()
+                                             : screen == QGuiApplication::primaryScreen()))) {
             target = screen;
             shown = candidate;
         }

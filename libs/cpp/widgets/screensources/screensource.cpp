@@ -129,31 +129,54 @@ QList<OutputGeometry> toolkitOutputs()
     return outputs;
 }
 
-QList<QRect> logicalAreas(const QList<OutputGeometry> &outputs)
+QList<QRect> sorted(QList<QRect> areas)
 {
-    QList<QRect> areas;
-    for (const OutputGeometry &output : outputs)
-        areas << output.logical;
     std::sort(areas.begin(), areas.end(), [](const QRect &a, const QRect &b) {
         return std::make_pair(a.x(), a.y()) < std::make_pair(b.x(), b.y());
     });
     return areas;
 }
+QList<QRect> logicalAreas(const QList<OutputGeometry> &outputs)
+{
+    QList<QRect> areas;
+    for (const OutputGeometry &output : outputs)
+        areas << output.logical;
+    return sorted(areas);
+}
 } // namespace
+
+QList<OutputGeometry> inToolkitLayout(QList<OutputGeometry> outputs, const QList<QRect> &screens)
+{
+    QRect all, toolkit;
+    for (const OutputGeometry &output : qAsConst(outputs))
+        all |= output.logical;
+    for (const QRect &screen : screens)
+        toolkit |= screen;
+    if (all.isEmpty() || toolkit.isEmpty() || all.size() == toolkit.size())
+        return outputs;
+    const qreal factor = toolkit.width() / qreal(all.width());
+    const QList<OutputGeometry> original = outputs;
+    for (OutputGeometry &output : outputs) {
+        const QRect &r = output.logical;
+        output.logical = QRect(qRound(r.x() * factor), qRound(r.y() * factor),
+                               qRound(r.width() * factor), qRound(r.height() * factor));
+    }
+    return logicalAreas(outputs) == sorted(screens) ? outputs : original;
+}
 
 QList<OutputGeometry> desktopOutputs()
 {
     // Outputs come and go rarely; a still of the wrong size is refused in any case.
     if (remembered().taken.isValid() && !remembered().outputs.isEmpty() &&
         !remembered().taken.hasExpired(2000))
-        return remembered().outputs;
+        return inToolkitLayout(remembered().outputs, logicalAreas(toolkitOutputs()));
     if (isWaylandSession()) {
         // Asked after the still arrived, while the user waits: a second at most.
         const QDeadlineTimer deadline(1000);
         const WaylandOutputs compositor(deadline);
         const QList<OutputGeometry> outputs = compositor.geometries();
         if (compositor.isValid() && !outputs.isEmpty())
-            return outputs;
+            return inToolkitLayout(outputs, logicalAreas(toolkitOutputs()));
         // Without that connection (WAYLAND_DISPLAY unset, on XWayland) the toolkit knows the
         // logical layout only, not how many pixels an output has: a picture drawn at the largest
         // output's scale would be kept at that scale on every output. sway tells on its socket.

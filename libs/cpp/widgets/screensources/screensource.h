@@ -54,6 +54,11 @@ bool waylandSocketAnswers(const QByteArray &waylandDisplay);
 // or know logical sizes only. A reading that rememberDesktopOutputs() kept less than two seconds
 // ago stands for a new one: on some compositors each new connection costs a fifth of a second.
 QList<OutputGeometry> desktopOutputs();
+// The outputs in the toolkit's coordinates: KWin may lay XWayland out at a multiple of the
+// logical layout (the largest output scale, where X11 programs scale themselves), and the
+// toolkit's screens on XWayland lie there. Taken only where one factor maps every output exactly
+// onto a screen; otherwise the outputs as they are.
+QList<OutputGeometry> inToolkitLayout(QList<OutputGeometry> outputs, const QList<QRect> &screens);
 // Keeps the outputs a connection read just now (while the program waits for its timer).
 void rememberDesktopOutputs(const QList<OutputGeometry> &outputs);
 

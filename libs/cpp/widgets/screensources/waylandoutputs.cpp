@@ -2,6 +2,8 @@
 
 #include <wayland-client.h>
 
+#include <QStringList>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -24,8 +26,24 @@ const wl_message xdgOutputEvents[] = {{"logical_position", "ii", noTypes}, {"log
                                       {"done", "", noTypes}, {"name", "2s", noTypes},
                                       {"description", "2s", noTypes}};
 const wl_interface xdgOutputInterface = {"zxdg_output_v1", 3, 1, xdgOutputRequests, 5, xdgOutputEvents};
+// KWin's output order (kde_output_order_v1): the outputs' names, its primary first.
+const wl_message orderRequests[] = {{"destroy", "", noTypes}};
+const wl_message orderEvents[] = {{"output", "s", noTypes}, {"done", "", noTypes}};
+const wl_interface orderInterface = {"kde_output_order_v1", 1, 1, orderRequests, 2, orderEvents};
 // clang-format on
-enum { XdgManagerDestroy = 0, GetXdgOutput = 1, XdgOutputDestroy = 0 };
+enum { XdgManagerDestroy = 0, GetXdgOutput = 1, XdgOutputDestroy = 0, OrderDestroy = 0 };
+
+struct OrderListener
+{
+    void (*output)(void *, wl_proxy *, const char *);
+    void (*done)(void *, wl_proxy *);
+};
+const OrderListener orderListener = {
+    [](void *data, wl_proxy *, const char *name) {
+        *static_cast<QStringList *>(data) << QString::fromUtf8(name);
+    },
+    [](void *, wl_proxy *) {},
+};
 
 struct XdgOutputListener
 {
@@ -132,7 +150,23 @@ WaylandOutputs::WaylandOutputs(QDeadlineTimer deadline)
                                   output.get());
         }
     }
+    // Qt takes the first output it is told of for the primary; KWin's primary may be another.
+    QStringList order;
+    wl_proxy *orderObject = bind(&orderInterface, 1);
+    if (orderObject)
+        wl_proxy_add_listener(
+            orderObject,
+            reinterpret_cast<void (**)(void)>(const_cast<OrderListener *>(&orderListener)), &order);
     valid = roundtrip(deadline);
+    if (orderObject) {
+        wl_proxy_marshal(orderObject, OrderDestroy);
+        wl_proxy_destroy(orderObject);
+    }
+    const auto rank = [&order](const std::unique_ptr<WaylandOutput> &output) {
+        return uint(order.indexOf(output->name)); // unnamed ones (-1) last
+    };
+    std::stable_sort(known.begin(), known.end(),
+                     [&rank](const auto &a, const auto &b) { return rank(a) < rank(b); });
 }
 
 WaylandOutputs::~WaylandOutputs()

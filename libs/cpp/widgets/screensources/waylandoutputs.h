@@ -50,8 +50,9 @@ QSize transformedSize(const QSize &mode, int transform);
 // This program's own connection to the Wayland compositor (WAYLAND_DISPLAY, the same as the
 // toolkit's on the wayland platform; on XWayland the toolkit has none), apart from the toolkit's
 // so that nothing here disturbs its event queue. It learns the outputs (wl_output and
-// xdg-output) at once. Every wait on the compositor ends at the deadline: a compositor that
-// stops answering must not hang the program.
+// xdg-output) at once, the compositor's primary first where it tells (KWin's output order). Every
+// wait on the compositor ends at the deadline: a compositor that stops answering must not hang the
+// program.
 class WaylandOutputs final
 {
 public:
