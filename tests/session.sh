@@ -67,6 +67,21 @@ exited() { # exited <what> <0, or 1 for a failure short of a signal> <pictures s
     [ "$rc" -lt 128 ] && [ $((rc > 0)) -eq "$2" ] && [ "$saved" -eq "$3" ] ||
         fail "$1: exit $rc, $saved files saved"
 }
+edge() { awk -v s="$scale" -v l="$1" 'BEGIN { printf "%d", int(l * s + 0.5) }'; } # at $scale, as the crop rounds
+# judge <what> <size> <reference[crop]> <limit> [command...]: one picture saved, of that size, its
+# root mean square error against the reference within the limit, and the command holds; prints
+# the verdict and counts failures, which judged then reports.
+failed=0
+judge() {
+    what=$1 size=$2 reference=$3 limit=$4 && shift 4
+    got=$(identify -format %wx%h home/Desktop/*.png 2>/dev/null || echo none)
+    error=$(compare -metric RMSE home/Desktop/*.png "$reference" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')
+    result="$what: expected $size, error at most $limit; got $got, error ${error:-none}, exit $rc"
+    if [ "$rc" -eq 0 ] && [ "$saved" -eq 1 ] && [ "$got" = "$size" ] && { [ $# -eq 0 ] || "$@"; } &&
+        awk -v e="${error:-1}" -v l="$limit" 'BEGIN { exit !(e <= l) }'; then echo "ok: $result"
+    else echo "FAIL: $result" && failed=$((failed + 1)); fi
+}
+judged() { [ "$failed" -eq 0 ] || fail "$failed captures differ from what $1 shows"; }
 mkdir -m 700 run-root empty
 export XDG_RUNTIME_DIR=/tmp/run-root
 # A bus whose service folder is empty, so nothing is started behind the session's back.
