@@ -1,5 +1,6 @@
-// Stills from the screen sources: a desktop's picture cut per screen, a stand-in portal's answers
-// on a private bus, the capture screen on the screen it covers, the window the capture waits in.
+// Stills from the screen sources: a desktop's picture cut per screen, stand-in portal's and KWin's
+// answers on a private bus and the chain over them, the screen copy's events, the capture screen
+// on the screen it covers, the window the capture waits in; a file shown in the file manager.
 #include "desktopwaitwindow.h"
 #include "portalpicture.h"
 #include "screencropper.h"
@@ -7,6 +8,7 @@
 #include "screensourcekwin.h"
 #include "screensourceportal.h"
 #include "screensourcescreencopy.h"
+#include "sharedfunctions.h"
 #include "standinportal.h"
 #include "swayoutputs.h"
 #include "testkit.h"
@@ -16,6 +18,7 @@
 #include <QtDBus>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,20 +31,30 @@ Q_DECLARE_METATYPE(QList<OutputGeometry>)
 class TestScreenSources final : public QObject
 {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1") // the file manager stands in
 
     QTemporaryDir dir;
     QProcess bus;
     TestSupport::StandInPortal portal;
     TestSupport::StandInPermissionStore permissions;
+    TestSupport::StandInKWin kwin;
+    QStringList shownItems;     // by the file manager
     ScreenSourcePortal request; // one for all rows: each request after a finished one works afresh
     QImage picture, kwinScreen;
     QList<bool> shown; // a window of the program at each answer: then another screen in it
     QString file(const QString &name) const { return dir.filePath(name); }
     QString uri(const QString &name) const { return QUrl::fromLocalFile(file(name)).toString(); }
+public slots:
+    void ShowItems(const QStringList &uris, const QString &) { shownItems += uris; }
 private slots:
     void initTestCase()
     {
-        QVERIFY2(startStandInBus(bus, dir.path(), &portal, &permissions), "dbus-daemon is needed");
+        QVERIFY2(startStandInBus(bus, dir.path(), &portal, &permissions, &kwin) &&
+                     QDBusConnection("stand-in")
+                         .registerObject("/org/freedesktop/FileManager1", this,
+                                         QDBusConnection::ExportAllSlots),
+                 "dbus-daemon is needed");
+        std::signal(SIGPIPE, SIG_IGN); // KWin's stand-in writing to a pipe the source gave up
         qputenv("XDG_SESSION_TYPE", "wayland"); // the capture screen asks the portal
         picture = noise({1600, 1200});          // twice the offscreen screen
         // The user's own, never removed: a picture from before the request, a link to a new file.
@@ -300,6 +313,163 @@ private slots:
         QVERIFY2(failure.isEmpty() ? why.isEmpty() : why.contains(failure), qPrintable(why));
         QTEST(QFile::exists(QUrl(answer.value(1)).toLocalFile()), "kept");
     }
+    void flows_data()
+    {
+        QTest::addColumn<QString>("sources");
+        QTest::addColumn<QStringList>("script"); // KWin's, its steps; empty: no KWin
+        QTest::addColumn<QStringList>("answer"); // the portal's; empty: no portal
+        QTest::addColumn<QStringList>("before"); // its answer to a request given up on just before
+        QTest::addColumn<QString>("winner");     // the source of the still, else the failure:
+        QTest::addColumn<QString>("failure");
+        const QString s = uri("served"), all = "screencopy,kwin,portal";
+        const QStringList whole{"rest", "reply"}, served{"0", s, file("picture")};
+        const auto row = [](const char *name, const QString &sources, const QStringList &script,
+                            const QStringList &answer, const char *winner, const char *failure = "",
+                            const QStringList &before = {}) {
+            QTest::newRow(name) << sources << script << answer << before << QString(winner)
+                                << QString(failure);
+        };
+        row("KWin: the picture, then the reply", "kwin", whole, {}, "kwin");
+        row("KWin: the reply, then the picture in pieces", "kwin", {"reply", "5", "16", "rest"}, {},
+            "kwin");
+        row("KWin: the pipe short", "kwin", {"reply", "40", "close"}, {}, "", "not a picture of");
+        row("KWin: the pipe closed before the reply", "kwin", {"close", "reply"}, {}, "", "not a");
+        row("KWin: no reply", "kwin", {"rest"}, {}, "", "KWin did not");
+        row("KWin refuses", "kwin", {"refuse"}, {}, "", "not authorized");
+        row("the first still ends the chain", all, whole, served, "kwin");
+        row("KWin refuses: the portal", all, {"refuse"}, served, "portal");
+        row("KWin stuck: the portal", all, {"reply", "20"}, served, "portal");
+        row("every one fails: the last one's reason", all, {"refuse"}, {"1", s}, "", "refused to");
+        row("a late answer to a request given up on", "portal", {}, {"silent", s}, "",
+            "did not answer", served);
+        row("a late error to a request given up on", "portal", {}, served, "portal", "",
+            {"error", s});
+        // Last, so that later tests meet no KWin.
+        row("screen copy and KWin missing: the portal", all, {}, served, "portal");
+        row("the portal silent: its own bound", all, {}, {"silent", s}, "", "did not answer");
+    }
+    void flows()
+    {
+        QFETCH(QString, sources);
+        QFETCH(QStringList, before);
+        QFETCH(QString, winner);
+        QFETCH(QString, failure);
+        QFETCH(QStringList, answer);
+        QFETCH(QStringList, script);
+        QDBusConnection standIn("stand-in");
+        for (const QString name : {"org.kde.KWin.ScreenShot2", "org.freedesktop.portal.Desktop"})
+            if (!(name.contains("KWin") ? script : answer).isEmpty())
+                QVERIFY(standIn.registerService(name));
+            else
+                standIn.unregisterService(name);
+        kwin.script = script;
+        const QImage screen = kwin.screen = noise({4, 3});
+        QList<ScreenSource *> list;
+        for (const QString &name : sources.split(','))
+            list << makeScreenSource(name, nullptr);
+        ScreenSourceChain chain(list, nullptr);
+        QSignalSpy finished(&chain, &ScreenSourceChain::finished);
+        qint64 left = 0; // at the start of the last source that did not answer at once
+        connect(&chain, &ScreenSourceChain::deadlineChanged, this,
+                [&] { left = chain.deadline().remainingTime(); });
+        auto *request = qobject_cast<ScreenSourcePortal *>(list.last());
+        // Its answers come when the next request waits.
+        portal.delayMs = portal.replyDelayMs = before.isEmpty() ? 0 : 400;
+        portal.answer = before;
+        if (!before.isEmpty()) {
+            request->setTimeout(200);
+            chain.start();
+            QVERIFY(finished.wait(5000) && chain.still().isEmpty());
+            portal.replyDelayMs = 0;
+        }
+        if (request)
+            request->setTimeout(before.isEmpty() ? 300 : 1000);
+        portal.answer = answer;
+        const int calls = portal.calls;
+        rememberDesktopOutputs({{"K", QRect(0, 0, 800, 600), QSize(4, 3)}});
+        chain.start();
+        QVERIFY(finished.wait(10000));
+        rememberDesktopOutputs({});
+        QTEST(chain.sourceName(), "winner");
+        const QString why = chain.errorString();
+        QVERIFY2(winner.isEmpty() ? why.contains(failure) : why.isEmpty(), qPrintable(why));
+        if (winner == "kwin")
+            QVERIFY(portal.calls == calls &&
+                    chain.still()[0].pixmap.toImage().convertToFormat(screen.format()) == screen);
+        // The chain gives up no earlier than that source's bound and the bounds after it.
+        qint64 bounds = 0;
+        for (int i = winner.isEmpty() ? list.size() - 1 : sources.split(',').indexOf(winner);
+             i < list.size(); ++i)
+            bounds += list[i]->boundMs();
+        QVERIFY2(!left || (left > bounds - 150 && left <= bounds),
+                 qPrintable(QString::number(left)));
+    }
+    void screencopyEvents_data()
+    {
+        // b: a readable offer, B: one of version 2, o: one in another format, s: rows shorter
+        // than the picture, d: buffer_done, r: ready, f: failed.
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("copies"); // requests to copy
+        QTest::addColumn<int>("state");
+        const auto row = [](const char *name, const char *events, int copies, int state) {
+            QTest::newRow(name) << QString(events) << copies << state;
+        };
+        row("offer, done, ready", "bdr", 1, ScreencopyFrame::Ready);
+        row("version 2: the offer alone", "Br", 1, ScreencopyFrame::Ready);
+        row("the first readable offer counts", "obsdr", 1, ScreencopyFrame::Ready);
+        row("done twice: one copy", "bddr", 1, ScreencopyFrame::Ready);
+        row("failed before an offer", "f", 0, ScreencopyFrame::Failed);
+        row("failed after the copy", "bdf", 1, ScreencopyFrame::Failed);
+        row("buffer_done before buffer", "dbdr", 0, ScreencopyFrame::Unreadable);
+        row("another format only", "od", 0, ScreencopyFrame::Unreadable);
+        row("rows shorter than the picture", "sd", 0, ScreencopyFrame::Unreadable);
+        row("ready before the copy: waits", "rb", 0, ScreencopyFrame::Offering);
+        row("no answer: waits", "bd", 1, ScreencopyFrame::Copying);
+    }
+    void screencopyEvents()
+    {
+        QFETCH(QString, events);
+        ScreencopyFrame frame;
+        int copies = 0;
+        for (const QChar e : events) {
+            if (e == 'r' || e == 'f')
+                e == 'r' ? frame.ready() : frame.failed();
+            else
+                copies += e == 'd' ? frame.bufferDone()
+                                   : frame.buffer(e == 'o' ? 0x36314752 : 1, 4, 3,
+                                                  e == 's' ? 12 : 16, e == 'B' ? 2 : 3);
+        }
+        QTEST(copies, "copies");
+        QTEST(int(frame.state), "state");
+        QVERIFY(frame.state != ScreencopyFrame::Ready || (frame.stride == 16 && frame.format == 1));
+    }
+    void revealFile_data()
+    {
+        QTest::addColumn<bool>("fileManager");
+        QTest::newRow("the file manager shows it, the folder stays closed") << true;
+        QTest::newRow("without one the folder opens") << false;
+    }
+    void revealFile()
+    {
+        QFETCH(bool, fileManager);
+        const QString name = "org.freedesktop.FileManager1", path = file("a b#.png");
+        QDBusConnection standIn("stand-in");
+        QVERIFY(fileManager ? standIn.registerService(name) : standIn.unregisterService(name));
+        shownItems.clear();
+        TestSupport::LinkRecorder opened({"file"});
+        bool revealed = false; // waiting for the reply, apart from the file manager's thread
+        QThread *caller = QThread::create([&] { revealed = revealInFileBrowser(path); });
+        caller->start();
+        QTRY_VERIFY(caller->isFinished());
+        delete caller;
+        QCoreApplication::processEvents(); // the link it opened, handed over
+        QVERIFY(revealed);
+        QCOMPARE(shownItems,
+                 fileManager ? QStringList{QUrl::fromLocalFile(path).toEncoded()} : QStringList());
+        QCOMPARE(opened.links, fileManager
+                                   ? QStringList()
+                                   : QStringList{QUrl::fromLocalFile(dir.path()).toString()});
+    }
     void portalFileReplacedAfterReadingKept()
     {
         QVERIFY(QFile::copy(file("picture"), file("shot")));
@@ -378,27 +548,6 @@ private slots:
         QTest::mouseRelease(&cropper, Qt::LeftButton, {}, QPoint(19, 19));
         QCOMPARE(cropper.cropped().toImage().convertToFormat(QImage::Format_RGB32),
                  picture.copy(20, 20, 20, 20));
-    }
-    void deadlineOfTheLastSource()
-    {
-        // KWin is missing and the first portal does not answer: when the second is asked, the
-        // chain gives up with that portal's own bound, never before it.
-        portal.answer = QStringList{"silent", uri("served")};
-        QList<ScreenSource *> sources{new ScreenSourceKWin};
-        for (int i = 0; i < 2; ++i) {
-            sources << new ScreenSourcePortal;
-            static_cast<ScreenSourcePortal *>(sources.last())->setTimeout(1000);
-        }
-        ScreenSourceChain chain(sources, nullptr);
-        QSignalSpy finished(&chain, &ScreenSourceChain::finished);
-        qint64 left = 0; // at the last source's start
-        connect(&chain, &ScreenSourceChain::deadlineChanged, this,
-                [&] { left = chain.deadline().remainingTime(); });
-        chain.start();
-        QVERIFY(finished.wait(10000));
-        QVERIFY2(left > 900 && left <= 1000, qPrintable(QString::number(left)));
-        // Coarse timers may fire up to 5 % early.
-        QVERIFY(QDeadlineTimer::current().deadline() - chain.deadline().deadline() > -100);
     }
     void waitingWindow_data()
     {
