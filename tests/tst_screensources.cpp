@@ -38,9 +38,8 @@ class TestScreenSources final : public QObject
     TestSupport::StandInPortal portal;
     TestSupport::StandInPermissionStore permissions;
     TestSupport::StandInKWin kwin;
-    QStringList shownItems;     // by the file manager
-    ScreenSourcePortal request; // one for all rows: each request after a finished one works afresh
-    QImage picture, kwinScreen;
+    QStringList shownItems; // by the file manager
+    QImage picture;
     QList<bool> shown; // a window of the program at each answer: then another screen in it
     QString file(const QString &name) const { return dir.filePath(name); }
     QString uri(const QString &name) const { return QUrl::fromLocalFile(file(name)).toString(); }
@@ -161,53 +160,6 @@ private slots:
         QCOMPARE(request.left(14), QByteArray("i3-ipc\0\0\0\0\3\0\0\0", 14)); // GET_OUTPUTS
         QTEST(read, "outputs");
     }
-    void kwinPicture_data()
-    {
-        // A 3 x 2 screen sent in the layout the reply describes.
-        const QImage screen = kwinScreen = noise({3, 2});
-        const auto sent = [&](int stride, QImage::Format format = QImage::Format_RGB32) {
-            const QImage image = screen.convertToFormat(format);
-            QByteArray bytes;
-            for (int y = 0; y < 2; ++y)
-                bytes += QByteArray(reinterpret_cast<const char *>(image.constScanLine(y)), 12) +
-                         QByteArray(stride - 12, '\x55');
-            return bytes;
-        };
-        const auto described = [](int format, int stride, const char *type = "raw") {
-            QVariantMap d{{"type", type}, {"width", 3u}, {"height", 2u}, {"stride", uint(stride)}};
-            d["format"] = uint(format);
-            return d;
-        };
-        QTest::addColumn<QVariantMap>("description");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("read");
-        // Transparent pixels of a screen are shown opaque, never blended with black.
-        QByteArray clear = sent(12);
-        for (int alpha = 3; alpha < clear.size(); alpha += 4)
-            clear[alpha] = 0;
-        QVariantMap noWidth = described(4, 12);
-        noWidth.remove("width");
-        QTest::newRow("RGB32, padded lines") << described(4, 16) << sent(16) << true;
-        QTest::newRow("ARGB32 with no alpha") << described(5, 12) << clear << true;
-        QTest::newRow("RGBA8888") << described(17, 12) << sent(12, QImage::Format_RGBA8888) << true;
-        QTest::newRow("16-bit format refused") << described(7, 12) << sent(12) << false;
-        QTest::newRow("bytes missing") << described(4, 12) << sent(12).chopped(1) << false;
-        QTest::newRow("lines shorter than pixels") << described(4, 8) << sent(12).left(16) << false;
-        QTest::newRow("not raw") << described(4, 12, "png") << sent(12) << false;
-        QTest::newRow("no width") << noWidth << sent(12) << false;
-    }
-    void kwinPicture()
-    {
-        QFETCH(QVariantMap, description);
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, read);
-        const QImage image = kwinRawImage(description, bytes);
-        QCOMPARE(image.convertToFormat(QImage::Format_RGB32), read ? kwinScreen : QImage());
-        // Opaque in the bytes themselves, where a blend would look.
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 3; x < image.width() * 4; x += 4)
-                QCOMPARE(image.constScanLine(y)[x], uchar(0xff));
-    }
     void screencopyPictures_data()
     {
         // The buffer holds "abc/def" (rows split by '/'), every alpha byte 0; seen: what the
@@ -261,109 +213,96 @@ private slots:
                 QCOMPARE(reinterpret_cast<const quint32 *>(got.constScanLine(y))[x],
                          0xff000000u | colour(rows[y][x]));
     }
-    void answers_data()
-    {
-        QTest::addColumn<QStringList>("answer");
-        QTest::addColumn<QString>("failure");
-        QTest::addColumn<bool>("kept");
-        const auto row = [](const char *name, const QStringList &answer, const char *failure,
-                            bool kept = true) {
-            QTest::newRow(name) << answer << QString(failure) << kept;
-        };
-        const QString s = uri("served"), p = file("picture");
-        row("served picture, file removed", {"0", s, p}, "", false);
-        row("user's picture kept", {"0", uri("picture")}, "");
-        row("link refused, kept", {"0", uri("link"), p}, "a link");
-        row("FIFO refused at once", {"0", uri("fifo")}, "not a regular");
-        row("folder refused", {"0", QUrl::fromLocalFile(dir.path()).toString()}, "not a regular");
-        row("another user's file refused", {"0", uri("others"), p}, "another user");
-        row("huge declared size refused", {"0", uri("huge")}, "too large");
-        row("user refused", {"1", s, p}, "refused");
-        row("desktop failed", {"2", s, p}, "could not take");
-        // Stored answers last: the unsandboxed programs', another program's.
-        row("denial kept, how to undo it", {"2", s, p, "no"},
-            "SetPermission screenshot true screenshot ''");
-        row("another program denied", {"2", s, p, "yes", "no"}, "could not take");
-        row("no answer in time", {"silent", s}, "did not answer", false);
-        row("no portal", {}, "no screenshot service", false);
-        row("no picture", {"0", s, file("bus.conf")}, "read");
-    }
-    void answers()
-    {
-        QFETCH(QStringList, answer);
-        QFETCH(QString, failure);
-        if (answer.value(1) == uri("others") && ::geteuid())
-            QSKIP("Only root can give a file to another user.");
-        QFile::remove(file("served"));
-        portal.answer = answer;
-        permissions.screenshot.clear();
-        for (const QString &app : {QString(), QString("org.example.Other")})
-            if (answer.size() > 3)
-                permissions.screenshot.insert(app, {answer.takeAt(3)});
-        QDBusConnection standIn(QStringLiteral("stand-in"));
-        const QString name = "org.freedesktop.portal.Desktop";
-        QVERIFY(answer.isEmpty() ? standIn.unregisterService(name) : standIn.registerService(name));
-        request.setTimeout(answer.value(0) == "silent" ? 300 : 30000);
-        QSignalSpy finished(&request, &ScreenSource::finished);
-        request.start();
-        QVERIFY(finished.isEmpty() && finished.wait(40000));
-        QCOMPARE(request.picture().convertToFormat(QImage::Format_RGB32),
-                 failure.isEmpty() ? picture : QImage());
-        const QString why = request.errorString();
-        QVERIFY2(failure.isEmpty() ? why.isEmpty() : why.contains(failure), qPrintable(why));
-        QTEST(QFile::exists(QUrl(answer.value(1)).toLocalFile()), "kept");
-    }
     void flows_data()
     {
         QTest::addColumn<QString>("sources");
-        QTest::addColumn<QStringList>("script"); // KWin's, its steps; empty: no KWin
-        QTest::addColumn<QStringList>("answer"); // the portal's; empty: no portal
-        QTest::addColumn<QStringList>("before"); // its answer to a request given up on just before
-        QTest::addColumn<QString>("winner");     // the source of the still, else the failure:
+        QTest::addColumn<QStringList>("script"); // KWin's steps; empty: no KWin
+        // The portal's, empty: no portal; then the stored answers of the unsandboxed programs and
+        // of another program.
+        QTest::addColumn<QStringList>("answer");
+        QTest::addColumn<QString>("winner"); // the source of the still, else the failure:
         QTest::addColumn<QString>("failure");
-        const QString s = uri("served"), all = "screencopy,kwin,portal";
-        const QStringList whole{"rest", "reply"}, served{"0", s, file("picture")};
+        QTest::addColumn<bool>("kept");          // the file the portal named, afterwards
+        QTest::addColumn<QStringList>("before"); // its answer to a request given up on just before
+        const QString s = uri("served"), p = file("picture"), all = "screencopy,kwin,portal";
+        const QStringList whole{"rest", "reply"}, served{"0", s, p};
         const auto row = [](const char *name, const QString &sources, const QStringList &script,
-                            const QStringList &answer, const char *winner, const char *failure = "",
-                            const QStringList &before = {}) {
-            QTest::newRow(name) << sources << script << answer << before << QString(winner)
-                                << QString(failure);
+                            const QStringList &answer, const char *winner, const char *failure,
+                            bool kept = true, const QStringList &before = {}) {
+            QTest::newRow(name) << sources << script << answer << QString(winner)
+                                << QString(failure) << kept << before;
         };
-        row("KWin: the picture, then the reply", "kwin", whole, {}, "kwin");
-        row("KWin: the reply, then the picture in pieces", "kwin", {"reply", "5", "16", "rest"}, {},
-            "kwin");
-        row("KWin: the pipe short", "kwin", {"reply", "40", "close"}, {}, "", "not a picture of");
-        row("KWin: the pipe closed before the reply", "kwin", {"close", "reply"}, {}, "", "not a");
-        row("KWin: no reply", "kwin", {"rest"}, {}, "", "KWin did not");
-        row("KWin refuses", "kwin", {"refuse"}, {}, "", "not authorized");
-        row("the first still ends the chain", all, whole, served, "kwin");
-        row("KWin refuses: the portal", all, {"refuse"}, served, "portal");
-        row("KWin stuck: the portal", all, {"reply", "20"}, served, "portal");
-        row("every one fails: the last one's reason", all, {"refuse"}, {"1", s}, "", "refused to");
+        row("served picture, file removed", "portal", {}, served, "portal", "", false);
+        row("user's picture kept", "portal", {}, {"0", uri("picture")}, "portal", "");
+        row("link refused, kept", "portal", {}, {"0", uri("link"), p}, "", "a link");
+        row("FIFO refused at once", "portal", {}, {"0", uri("fifo")}, "", "not a regular");
+        row("folder refused", "portal", {}, {"0", QUrl::fromLocalFile(dir.path()).toString()}, "",
+            "not a regular");
+        row("another user's file refused", "portal", {}, {"0", uri("others"), p}, "",
+            "another user");
+        row("huge declared size refused", "portal", {}, {"0", uri("huge")}, "", "too large");
+        row("user refused", "portal", {}, {"1", s, p}, "", "refused");
+        row("desktop failed", "portal", {}, {"2", s, p}, "", "could not take");
+        row("denial kept, how to undo it", "portal", {}, {"2", s, p, "no"}, "",
+            "SetPermission screenshot true screenshot ''");
+        row("another program denied", "portal", {}, {"2", s, p, "yes", "no"}, "", "could not");
+        row("no portal", "portal", {}, {}, "", "no screenshot service", false);
+        row("no picture", "portal", {}, {"0", s, file("bus.conf")}, "", "read");
         row("a late answer to a request given up on", "portal", {}, {"silent", s}, "",
-            "did not answer", served);
-        row("a late error to a request given up on", "portal", {}, served, "portal", "",
+            "did not answer", true, served);
+        row("a late error to a request given up on", "portal", {}, served, "portal", "", false,
             {"error", s});
+        row("KWin: the picture, then the reply", "kwin", whole, {}, "kwin", "", false);
+        row("KWin: the reply, then the picture in pieces", "kwin", {"reply", "5", "16", "rest"}, {},
+            "kwin", "", false);
+        row("KWin: RGB32, lines padded", "kwin", {"stride=16", "rest", "reply"}, {}, "kwin", "",
+            false);
+        row("KWin: ARGB32", "kwin", {"format=5", "rest", "reply"}, {}, "kwin", "", false);
+        row("KWin: RGBA8888", "kwin", {"format=17", "rest", "reply"}, {}, "kwin", "", false);
+        row("KWin: a 16-bit format", "kwin", {"format=7", "rest", "reply"}, {}, "", "not a", false);
+        row("KWin: lines shorter than the pixels", "kwin", {"stride=8", "rest", "reply"}, {}, "",
+            "not a", false);
+        row("KWin: not raw", "kwin", {"type=png", "rest", "reply"}, {}, "", "not a", false);
+        row("KWin: no width", "kwin", {"width=", "rest", "reply"}, {}, "", "not a", false);
+        row("KWin: the pipe short", "kwin", {"reply", "40", "close"}, {}, "", "not a picture",
+            false);
+        row("KWin: the pipe closed before the reply", "kwin", {"close", "reply"}, {}, "",
+            "not a picture", false);
+        row("KWin: no reply", "kwin", {"rest"}, {}, "", "KWin did not", false);
+        row("KWin refuses", "kwin", {"refuse"}, {}, "", "not authorized", false);
+        row("the first still ends the chain", all, whole, served, "kwin", "", false);
+        row("KWin refuses: the portal", all, {"refuse"}, served, "portal", "", false);
+        row("KWin stuck: the portal", all, {"reply", "20"}, served, "portal", "", false);
+        row("every one fails: the last one's reason", all, {"refuse"}, {"1", s}, "", "refused to",
+            false);
         // Last, so that later tests meet no KWin.
-        row("screen copy and KWin missing: the portal", all, {}, served, "portal");
-        row("the portal silent: its own bound", all, {}, {"silent", s}, "", "did not answer");
+        row("screen copy and KWin missing: the portal", all, {}, served, "portal", "", false);
+        row("the portal silent: its own bound", all, {}, {"silent", s}, "", "did not answer",
+            false);
     }
     void flows()
     {
         QFETCH(QString, sources);
-        QFETCH(QStringList, before);
+        QFETCH(QStringList, answer);
         QFETCH(QString, winner);
         QFETCH(QString, failure);
-        QFETCH(QStringList, answer);
+        QFETCH(QStringList, before);
         QFETCH(QStringList, script);
+        if (answer.value(1) == uri("others") && ::geteuid())
+            QSKIP("Only root can give a file to another user.");
         QDBusConnection standIn("stand-in");
         for (const QString name : {"org.kde.KWin.ScreenShot2", "org.freedesktop.portal.Desktop"})
             if (!(name.contains("KWin") ? script : answer).isEmpty())
                 QVERIFY(standIn.registerService(name));
             else
                 standIn.unregisterService(name);
+        QFile::remove(file("served"));
         kwin.script = script;
         const QImage screen = kwin.screen = noise({4, 3});
+        permissions.screenshot.clear();
+        for (const QString &app : {QString(), QString("org.example.Other")})
+            if (answer.size() > 3)
+                permissions.screenshot.insert(app, {answer.takeAt(3)});
         QList<ScreenSource *> list;
         for (const QString &name : sources.split(','))
             list << makeScreenSource(name, nullptr);
@@ -383,19 +322,24 @@ private slots:
             portal.replyDelayMs = 0;
         }
         if (request)
-            request->setTimeout(before.isEmpty() ? 300 : 1000);
+            request->setTimeout(answer.value(0) == "silent" ? 500 : 30000);
         portal.answer = answer;
         const int calls = portal.calls;
         rememberDesktopOutputs({{"K", QRect(0, 0, 800, 600), QSize(4, 3)}});
         chain.start();
-        QVERIFY(finished.wait(10000));
+        QVERIFY(finished.wait(40000));
         rememberDesktopOutputs({});
         QTEST(chain.sourceName(), "winner");
         const QString why = chain.errorString();
         QVERIFY2(winner.isEmpty() ? why.contains(failure) : why.isEmpty(), qPrintable(why));
+        const QImage still = chain.still().value(0).pixmap.toImage(); // opaque in its bytes
         if (winner == "kwin")
-            QVERIFY(portal.calls == calls &&
-                    chain.still()[0].pixmap.toImage().convertToFormat(screen.format()) == screen);
+            QVERIFY(portal.calls == calls && still.constBits()[3] == 0xff &&
+                    still.convertToFormat(screen.format()) == screen);
+        if (request)
+            QCOMPARE(request->picture().convertToFormat(picture.format()),
+                     winner == "portal" ? picture : QImage());
+        QTEST(QFile::exists(QUrl(answer.value(1)).toLocalFile()), "kept");
         // The chain gives up no earlier than that source's bound and the bounds after it.
         qint64 bounds = 0;
         for (int i = winner.isEmpty() ? list.size() - 1 : sources.split(',').indexOf(winner);

@@ -81,7 +81,8 @@ public slots:
 
 // KWin's screenshot interface: CaptureScreen plays the script's steps 20 ms apart, "reply" (the
 // picture's description), "close" (the pipe), a number (of the picture's next bytes), "rest" (of
-// them); "refuse" replies an error at once.
+// them); "refuse" replies an error at once, "key=value" changes the description ("key=" drops it).
+// The picture is the screen in the format and with the stride described, its alpha bytes 0.
 class StandInKWin final : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -99,15 +100,24 @@ public slots:
             sendErrorReply("org.kde.KWin.ScreenShot2.Error.NoAuthorized", "not authorized");
             return {};
         }
+        QVariantMap d{{"type", "raw"},
+                      {"width", uint(screen.width())},
+                      {"format", 4u},
+                      {"height", uint(screen.height())},
+                      {"stride", uint(screen.width() * 4)}};
+        for (const QString &step : script.filter("="))
+            step.endsWith('=') ? (void)d.remove(step.chopped(1))
+                               : (void)(d[step.section('=', 0, 0)] = step.section('=', 1));
+        const QImage image = screen.convertToFormat(QImage::Format(d["format"].toInt()));
+        QByteArray bytes;
+        for (int y = 0, n = d["stride"].toInt(); y < image.height(); ++y)
+            bytes += QByteArray(reinterpret_cast<const char *>(image.constScanLine(y)),
+                                qMin(n, image.bytesPerLine()))
+                         .leftJustified(n, '\x55');
+        for (int i = 3; i < bytes.size() && image.depth() == 32; i += 4)
+            bytes[i] = 0;
         setDelayedReply(true);
-        const QDBusMessage reply =
-            message().createReply(QVariantMap{{"type", "raw"},
-                                              {"width", uint(screen.width())},
-                                              {"height", uint(screen.height())},
-                                              {"stride", uint(screen.bytesPerLine())},
-                                              {"format", uint(screen.format())}});
-        const QByteArray bytes(reinterpret_cast<const char *>(screen.constBits()),
-                               int(screen.sizeInBytes()));
+        const QDBusMessage reply = message().createReply(d);
         // The write end and how much went through it, closed after the last step at the latest.
         const std::shared_ptr<int> end(new int[2]{::dup(pipe.fileDescriptor()), 0}, [](int *e) {
             ::close(e[0]);
@@ -120,7 +130,7 @@ public slots:
                     bus.send(reply);
                 else if (step == "close")
                     ::close(end.get()[0]), end.get()[0] = -1;
-                else
+                else if (!step.contains('='))
                     end.get()[1] +=
                         int(::write(end.get()[0], bytes.constData() + end.get()[1],
                                     step == "rest" ? bytes.size() - end.get()[1] : step.toInt()));
