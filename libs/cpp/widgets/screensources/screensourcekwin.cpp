@@ -175,7 +175,7 @@ void ScreenSourceKWin::replied(Capture *capture)
     }
     capture->description = reply.value();
     capture->replied = true;
-    // The call keeps a copy of its message, and with it a write end of the pipe: let go of, so
+    // The call keeps a copy of its message, and with it a write end of the pipe: released now, so
     // that KWin closing its end ends a picture cut short at once. A whole one is told by its size.
     capture->watcher->deleteLater();
     capture->watcher = nullptr;
