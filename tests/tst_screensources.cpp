@@ -268,7 +268,7 @@ private slots:
         row("KWin refuses", "kwin", {"refuse"}, none, "not authorized");
         row("the first still ends the chain", all, whole, served, "kwin");
         row("KWin refuses: the portal", all, {"refuse"}, served, "portal");
-        row("KWin stuck: the portal", all, {"reply", "20"}, served, "portal");
+        row("KWin stuck, no reply: the portal", all, {"rest"}, served, "portal");
         row("every one fails: the last one's reason", all, {"refuse"}, {"1", s}, "refused to");
         // Last, so that later tests meet no KWin.
         row("screen copy and KWin missing: the portal", all, none, served, "portal");
