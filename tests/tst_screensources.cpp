@@ -349,7 +349,7 @@ private slots:
     void screencopyEvents_data()
     {
         // b: a readable offer, B: one of version 2, o: one in another format, s: rows shorter
-        // than the picture, d: buffer_done, r: ready, f: failed.
+        // than the picture, m: rows not of whole pixels, d: buffer_done, r: ready, f: failed.
         QTest::addColumn<QString>("events");
         QTest::addColumn<int>("copies"); // requests to copy
         QTest::addColumn<int>("state");
@@ -363,6 +363,7 @@ private slots:
         QTest::newRow("buffer_done before buffer") << "dbdr" << 0 << int(F::Unreadable);
         QTest::newRow("another format only") << "od" << 0 << int(F::Unreadable);
         QTest::newRow("rows shorter than the picture") << "sd" << 0 << int(F::Unreadable);
+        QTest::newRow("rows not of whole pixels") << "md" << 0 << int(F::Unreadable);
         QTest::newRow("ready before the copy: waits") << "rb" << 0 << int(F::Offering);
         QTest::newRow("no answer: waits") << "bd" << 1 << int(F::Copying);
     }
@@ -375,9 +376,10 @@ private slots:
             if (e == 'r' || e == 'f')
                 e == 'r' ? frame.ready() : frame.failed();
             else
-                copies += e == 'd' ? frame.bufferDone()
-                                   : frame.buffer(e == 'o' ? 0x36314752 : 1, 4, 3,
-                                                  e == 's' ? 12 : 16, e == 'B' ? 2 : 3);
+                copies += e == 'd'
+                              ? frame.bufferDone()
+                              : frame.buffer(e == 'o' ? 0x36314752 : 1, 4, 3,
+                                             e == 's' ? 12 : 16 + 2 * (e == 'm'), e == 'B' ? 2 : 3);
         }
         QTEST(copies, "copies");
         QTEST(int(frame.state), "state");
