@@ -1,5 +1,6 @@
-// The quit-time reminder over simulated runs and the answers to its prompts, the message box,
-// dialogs over the capture screen, the About dialog's pages and licence, the introduction.
+// The quit-time reminder over simulated runs, the answers to its prompts and the one asked for
+// later, the share and follow buttons, the message box, dialogs over the capture screen, the About
+// dialog's pages and licence, the introduction.
 #include "aboutdialog.h"
 #include "app.h"
 #include "dialogrunner.h"
@@ -10,6 +11,7 @@
 #include "mmessagebox.h"
 #include "reminderdialog.h"
 #include "reminderschedule.h"
+#include "tellwidget.h"
 #include "testkit.h"
 
 #include <QLabel>
@@ -150,6 +152,38 @@ private slots:
         QVERIFY(recorder.links.join(QString()).contains(link));
         QTEST(settings.value("Clipwise/AutoReminder", true).toBool(), "wanted");
         QCOMPARE(settings.value("Clipwise/AutoReminderCount").toInt(), 3);
+    }
+    void reminderAskedForLater() // after its delay, once, of the kind asked for last
+    {
+        auto app = makeApp();
+        QSettings settings("Velmora", "Clipwise");
+        settings.setValue("Clipwise/AutoReminderCount", 10); // due at the default interval
+        ModalAnswerer answerer([](QDialog *d) { QTest::keyClick(d, Qt::Key_Escape); });
+        for (const char *request : {"slotCallTellReminder", "slotCallJoinReminder"})
+            QMetaObject::invokeMethod(app.get(), request);
+        QTest::qWait(app->reminderDelayValue() / 2);
+        QVERIFY(answerer.shown.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(answerer.shown, QStringList{"QMWidgets::JoinReminderDialog"},
+                                  9000);
+        QCOMPARE(settings.value("Clipwise/AutoReminderCount").toInt(), 11);
+    }
+    void shareAndFollowButtons() // share where a link is known and by e-mail; follow
+    {
+        const auto app = makeApp();
+        app->language(); // settled, then chosen
+        for (const QString language : {"en", "ru"}) {
+            app->setLanguageCode(language);
+            TellWidget tell;
+            JoinWidget join(nullptr, false);
+            QStringList shown;
+            for (QWidget *widget : {static_cast<QWidget *>(&tell), static_cast<QWidget *>(&join)})
+                for (const QPushButton *button : widget->findChildren<QPushButton *>())
+                    if (!button->isHidden())
+                        shown << button->objectName();
+            QCOMPARE(shown.join(' '), "FaceBookShareButton TwitterShareButton EmailShareButton "
+                                      "YouTubeJoinButton FaceBookJoinButton TwitterJoinButton" +
+                                          QString(language == "ru" ? " VKontakteJoinButton" : ""));
+        }
     }
     void messageBoxButtons()
     {

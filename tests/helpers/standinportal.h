@@ -1,16 +1,19 @@
 #pragma once
 
-// The desktop's screenshot portal and permission store, stood in for on a private session bus.
+// The desktop's screenshot portal and permission store and KWin's screenshot interface, stood in
+// for on a private session bus.
 #include <QImage>
 #include <QProcess>
 #include <QtDBus>
 
 #include <functional>
+#include <unistd.h>
 
 namespace TestSupport {
 
 // Answers on its own bus connection, as a desktop does: with delayMs 0 before the call's reply,
 // as a fast one may; a call without a token or asking for the interactive dialog gets response 2.
+// The call's own reply waits replyDelayMs; the response "error" makes it an error, with no answer.
 class StandInPortal final : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -18,7 +21,7 @@ class StandInPortal final : public QObject, protected QDBusContext
 
 public:
     QStringList answer; // response ("silent": none), uri, file written to the uri at each answer
-    int delayMs = 0, calls = 0;
+    int delayMs = 0, replyDelayMs = 0, calls = 0;
     std::function<QImage()> photograph; // when set, written to the uri at each answer instead
 
 public slots:
@@ -40,10 +43,19 @@ public slots:
                 photograph().save(to.fileName(), "PNG");
             else if (from.open(QIODevice::ReadOnly) && to.open(QIODevice::WriteOnly))
                 to.write(from.readAll());
-            if (a[0] != "silent")
+            if (a[0] != "silent" && a[0] != "error")
                 bus.send(response);
         };
         delayMs ? QTimer::singleShot(delayMs, this, respond) : respond();
+        if (replyDelayMs || answer[0] == "error") {
+            setDelayedReply(true);
+            const QDBusMessage reply =
+                answer[0] == "error"
+                    ? message().createErrorReply(QDBusError::Failed, "gone")
+                    : message().createReply(QVariant::fromValue(QDBusObjectPath(path)));
+            QTimer::singleShot(replyDelayMs, this,
+                               [reply, bus = connection()] { bus.send(reply); });
+        }
         return QDBusObjectPath(path);
     }
 };
@@ -67,10 +79,71 @@ public slots:
     }
 };
 
+// KWin's screenshot interface: CaptureScreen plays the script's steps 20 ms apart, "reply" (the
+// picture's description), "close" (the pipe), a number (of the picture's next bytes), "rest" (of
+// them); "refuse" replies an error at once, "key=value" changes the description ("key=" drops it).
+// The picture is the screen in the format and with the stride described, its alpha bytes 0.
+class StandInKWin final : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.kde.KWin.ScreenShot2")
+
+public:
+    QStringList script;
+    QImage screen;
+
+public slots:
+    QVariantMap CaptureScreen(const QString &, const QVariantMap &,
+                              const QDBusUnixFileDescriptor &pipe)
+    {
+        if (script.value(0) == "refuse") {
+            sendErrorReply("org.kde.KWin.ScreenShot2.Error.NoAuthorized", "not authorized");
+            return {};
+        }
+        QVariantMap d{{"type", "raw"},
+                      {"width", uint(screen.width())},
+                      {"format", 4u},
+                      {"height", uint(screen.height())},
+                      {"stride", uint(screen.width() * 4)}};
+        for (const QString &step : script.filter("="))
+            step.endsWith('=') ? (void)d.remove(step.chopped(1))
+                               : (void)(d[step.section('=', 0, 0)] = step.section('=', 1));
+        const QImage image = screen.convertToFormat(QImage::Format(d["format"].toInt()));
+        QByteArray bytes;
+        for (int y = 0, n = d["stride"].toInt(); y < image.height(); ++y)
+            bytes += QByteArray(reinterpret_cast<const char *>(image.constScanLine(y)),
+                                qMin(n, image.bytesPerLine()))
+                         .leftJustified(n, '\x55');
+        for (int i = 3; i < bytes.size() && image.depth() == 32; i += 4)
+            bytes[i] = 0;
+        setDelayedReply(true);
+        const QDBusMessage reply = message().createReply(d);
+        // The write end and how much went through it, closed after the last step at the latest.
+        const std::shared_ptr<int> end(new int[2]{::dup(pipe.fileDescriptor()), 0}, [](int *e) {
+            ::close(e[0]);
+            delete[] e;
+        });
+        int delay = 0;
+        for (const QString &step : script)
+            QTimer::singleShot(delay += 20, this, [=, bus = connection()] {
+                if (step == "reply")
+                    bus.send(reply);
+                else if (step == "close")
+                    ::close(end.get()[0]), end.get()[0] = -1;
+                else if (!step.contains('='))
+                    end.get()[1] +=
+                        int(::write(end.get()[0], bytes.constData() + end.get()[1],
+                                    step == "rest" ? bytes.size() - end.get()[1] : step.toInt()));
+            });
+        return {};
+    }
+};
+
 // Starts a session bus in dir without services (a call to a missing portal must not start the
 // one installed here), names it in DBUS_SESSION_BUS_ADDRESS and serves the stand-ins on it, on
 // the connection "stand-in"; the portal owns its name.
-inline bool startStandInBus(QProcess &bus, const QString &dir, QObject *portal, QObject *store)
+inline bool startStandInBus(QProcess &bus, const QString &dir, QObject *portal, QObject *store,
+                            QObject *kwin = nullptr)
 {
     QFile conf(dir + "/bus.conf");
     if (!conf.open(QIODevice::WriteOnly) ||
@@ -91,7 +164,8 @@ inline bool startStandInBus(QProcess &bus, const QString &dir, QObject *portal, 
            standIn.registerService("org.freedesktop.portal.Desktop") &&
            (!store ||
             (standIn.registerObject("/org/freedesktop/impl/portal/PermissionStore", store, all) &&
-             standIn.registerService("org.freedesktop.impl.portal.PermissionStore")));
+             standIn.registerService("org.freedesktop.impl.portal.PermissionStore"))) &&
+           (!kwin || standIn.registerObject("/org/kde/KWin/ScreenShot2", kwin, all));
 }
 
 } // namespace TestSupport

@@ -175,8 +175,10 @@ void ScreenSourceKWin::replied(Capture *capture)
     }
     capture->description = reply.value();
     capture->replied = true;
-    // The call keeps a copy of its message, and with it a write end of the pipe: the end of the
-    // picture can only be told by its size.
+    // The call keeps a copy of its message, and with it a write end of the pipe: released now, so
+    // that KWin closing its end ends a picture cut short at once. A whole one is told by its size.
+    capture->watcher->deleteLater();
+    capture->watcher = nullptr;
     const QVariantMap &d = capture->description;
     capture->expected = qint64(d.value(QStringLiteral("stride")).toUInt()) *
                         d.value(QStringLiteral("height")).toUInt();

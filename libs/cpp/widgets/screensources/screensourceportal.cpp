@@ -105,9 +105,10 @@ void ScreenSourcePortal::start()
                         {QStringLiteral("interactive"), false}};
     // No timeout of the call's own: a portal that never replies is told apart from one that is
     // missing by the deadline alone.
-    auto *watcher =
+    currentCall =
         new QDBusPendingCallWatcher(bus.asyncCall(call, std::numeric_limits<int>::max()), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, &ScreenSourcePortal::onCallFinished);
+    connect(currentCall, &QDBusPendingCallWatcher::finished, this,
+            &ScreenSourcePortal::onCallFinished);
     deadline->start(timeoutMs);
 }
 
@@ -124,6 +125,9 @@ void ScreenSourcePortal::listenOn(const QString &path)
 void ScreenSourcePortal::onCallFinished(QDBusPendingCallWatcher *call)
 {
     call->deleteLater();
+    // The reply to a request given up on (past its deadline) must not end the one asked now.
+    if (call != currentCall)
+        return;
     const QDBusPendingReply<QDBusObjectPath> reply = *call;
     if (reply.isError()) {
         deliver(QImage(), tr("The desktop offers no screenshot service; it needs "

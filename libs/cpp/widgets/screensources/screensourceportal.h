@@ -53,6 +53,7 @@ private:
 
     int timeoutMs = defaultTimeoutMs;
     QTimer *deadline = nullptr;
+    QDBusPendingCallWatcher *currentCall = nullptr; // alive until it finishes
     QStringList requestPaths;
     QDateTime started;
     bool pending = false;

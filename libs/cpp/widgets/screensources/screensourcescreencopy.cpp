@@ -38,7 +38,6 @@ const wl_message frameEvents[] = {{"buffer", "uuuu", noTypes}, {"flags", "u", no
 const wl_interface frameInterface = {"zwlr_screencopy_frame_v1", 3, 3, frameRequests, 7, frameEvents};
 // clang-format on
 enum { CaptureOutput = 0, ManagerDestroy = 2, FrameCopy = 0, FrameDestroy = 1 };
-enum { FlagYInvert = 1 };
 
 // Memory the compositor can write into (a memfd) and its mapping here.
 struct SharedMemory
@@ -89,20 +88,14 @@ SharedMemory sharedMemoryFor(size_t bytes)
     return makeSharedMemory(bytes);
 }
 
-// One output's copy, from the request to the frame's last event.
+// One output's copy: its frame's events, the memory they are copied into and the requests.
 struct Capture
 {
-    enum State { Offering, Copying, Ready, Failed, Unreadable };
-
     const WaylandOutput *output = nullptr;
     wl_proxy *shm = nullptr;
     wl_proxy *frame = nullptr;
     wl_proxy *buffer = nullptr;
-    State state = Offering;
-    bool offered = false; // a wl_shm buffer in a format read here
-    quint32 format = 0;
-    int width = 0, height = 0, stride = 0;
-    bool yInverted = false;
+    ScreencopyFrame events;
     void *pixels = MAP_FAILED;
     size_t bytes = 0;
 
@@ -118,12 +111,10 @@ struct Capture
             munmap(pixels, bytes);
     }
 
-    bool finished() const { return state != Offering && state != Copying; }
-
     // The copy as the user sees it; it keeps the shared memory for as long as it lives.
     QImage picture()
     {
-        if (state != Ready)
+        if (events.state != ScreencopyFrame::Ready)
             return QImage();
         struct Mapping
         {
@@ -131,11 +122,11 @@ struct Capture
             size_t bytes;
         };
         ScreencopyBuffer copied{static_cast<uchar *>(pixels),
-                                width,
-                                height,
-                                stride,
-                                format,
-                                yInverted,
+                                events.width,
+                                events.height,
+                                events.stride,
+                                events.format,
+                                events.yInverted,
                                 output->transform};
         copied.release = [](void *info) {
             auto *mapping = static_cast<Mapping *>(info);
@@ -150,28 +141,20 @@ struct Capture
     // Shared memory for the offered buffer, then the request to copy into it.
     void copy()
     {
-        if (state != Offering)
+        const SharedMemory memory = sharedMemoryFor(size_t(events.stride) * size_t(events.height));
+        if (memory.address == MAP_FAILED) {
+            events.state = ScreencopyFrame::Failed;
             return;
-        state = Unreadable;
-        // The numbers come from another process: a picture of at most 32767 pixels a side and
-        // a gigabyte, rows of whole pixels no shorter than the picture is wide.
-        if (!offered || width <= 0 || height <= 0 || width > 32767 || height > 32767 ||
-            stride < width * 4 || stride % 4 || qint64(stride) * height > (qint64(1) << 30))
-            return;
-        state = Failed;
-        const SharedMemory memory = sharedMemoryFor(size_t(stride) * size_t(height));
-        if (memory.address == MAP_FAILED)
-            return;
+        }
         pixels = memory.address;
         bytes = memory.bytes;
         wl_shm_pool *pool =
             wl_shm_create_pool(reinterpret_cast<wl_shm *>(shm), memory.fd, int32_t(bytes));
-        buffer = reinterpret_cast<wl_proxy *>(
-            wl_shm_pool_create_buffer(pool, 0, width, height, stride, format));
+        buffer = reinterpret_cast<wl_proxy *>(wl_shm_pool_create_buffer(
+            pool, 0, events.width, events.height, events.stride, events.format));
         wl_shm_pool_destroy(pool);
         close(memory.fd);
         wl_proxy_marshal(frame, FrameCopy, buffer);
-        state = Copying;
     }
 };
 
@@ -194,32 +177,50 @@ struct FrameListener
 const FrameListener frameListener = {
     [](void *data, wl_proxy *frame, uint32_t format, uint32_t width, uint32_t height,
        uint32_t stride) {
-        Capture *capture = captureOf(data);
-        if (!capture->offered && isReadableScreencopyFormat(format)) {
-            capture->offered = true;
-            capture->format = format;
-            capture->width = int(qMin<uint32_t>(width, INT_MAX));
-            capture->height = int(qMin<uint32_t>(height, INT_MAX));
-            capture->stride = int(qMin<uint32_t>(stride, INT_MAX));
-        }
-        // Before version 3 the offer is complete with this event.
-        if (wl_proxy_get_version(frame) < 3)
-            capture->copy();
+        if (captureOf(data)->events.buffer(format, width, height, stride,
+                                           wl_proxy_get_version(frame)))
+            captureOf(data)->copy();
     },
-    [](void *data, wl_proxy *, uint32_t flags) {
-        captureOf(data)->yInverted = flags & FlagYInvert;
-    },
-    [](void *data, wl_proxy *, uint32_t, uint32_t, uint32_t) {
-        if (captureOf(data)->state == Capture::Copying)
-            captureOf(data)->state = Capture::Ready;
-    },
-    [](void *data, wl_proxy *) { captureOf(data)->state = Capture::Failed; },
+    [](void *data, wl_proxy *, uint32_t flags) { captureOf(data)->events.flags(flags); },
+    [](void *data, wl_proxy *, uint32_t, uint32_t, uint32_t) { captureOf(data)->events.ready(); },
+    [](void *data, wl_proxy *) { captureOf(data)->events.failed(); },
     [](void *, wl_proxy *, uint32_t, uint32_t, uint32_t, uint32_t) {},
     [](void *, wl_proxy *, uint32_t, uint32_t, uint32_t) {},
-    [](void *data, wl_proxy *) { captureOf(data)->copy(); },
+    [](void *data, wl_proxy *) {
+        if (captureOf(data)->events.bufferDone())
+            captureOf(data)->copy();
+    },
 };
 
 } // namespace
+
+bool ScreencopyFrame::buffer(quint32 f, quint32 w, quint32 h, quint32 s, quint32 version)
+{
+    if (!offered && isReadableScreencopyFormat(f)) {
+        offered = true;
+        format = f;
+        width = int(qMin<quint32>(w, INT_MAX));
+        height = int(qMin<quint32>(h, INT_MAX));
+        stride = int(qMin<quint32>(s, INT_MAX));
+    }
+    // Before version 3 the offer is complete with this event.
+    return version < 3 && bufferDone();
+}
+
+bool ScreencopyFrame::bufferDone()
+{
+    if (state != Offering)
+        return false;
+    // The numbers come from another process: a picture of at most 32767 pixels a side and
+    // a gigabyte, rows of whole pixels no shorter than the picture is wide.
+    if (!offered || width <= 0 || height <= 0 || width > 32767 || height > 32767 ||
+        stride < width * 4 || stride % 4 || qint64(stride) * height > (qint64(1) << 30)) {
+        state = Unreadable;
+        return false;
+    }
+    state = Copying;
+    return true;
+}
 
 bool isReadableScreencopyFormat(quint32 format)
 {
@@ -334,7 +335,7 @@ QString ScreenSourceScreencopy::capture(DesktopStill &still)
     const bool answered = compositor.dispatchUntil(
         [&captures] {
             return std::all_of(captures.begin(), captures.end(),
-                               [](const auto &capture) { return capture->finished(); });
+                               [](const auto &capture) { return capture->events.finished(); });
         },
         deadline);
     QString reason;
@@ -344,10 +345,10 @@ QString ScreenSourceScreencopy::capture(DesktopStill &still)
         reason = tr("The compositor reports no screens.");
     for (const auto &capture : captures) {
         const QString output = capture->output->name;
-        if (!answered && !capture->finished()) {
+        if (!answered && !capture->events.finished()) {
             reason = tr("The compositor did not copy the screens within %1 seconds.")
                          .arg(qCeil(timeoutMs / 1000.0));
-        } else if (capture->state == Capture::Failed) {
+        } else if (capture->events.state == ScreencopyFrame::Failed) {
             reason = tr("The compositor refused to copy the screen %1.").arg(output);
         } else {
             const QImage picture = capture->picture();

@@ -32,6 +32,30 @@ bool isReadableScreencopyFormat(quint32 format);
 // pixels, the output's own size: such a still would show something else than the screen.
 QImage screencopyPicture(const ScreencopyBuffer &buffer, const QSize &pixels);
 
+// One output's copy as its frame's events drive it, apart from the memory and the requests: the
+// compositor may send them in any order, or leave some out. Only a readable offer complete before
+// the copy is asked for is copied into; buffer() and bufferDone() say when to ask for it.
+struct ScreencopyFrame
+{
+    enum State { Offering, Copying, Ready, Failed, Unreadable };
+    State state = Offering;
+    bool offered = false; // a wl_shm buffer in a format read here; the first one counts
+    quint32 format = 0;
+    int width = 0, height = 0, stride = 0;
+    bool yInverted = false;
+
+    bool buffer(quint32 f, quint32 w, quint32 h, quint32 s, quint32 version);
+    bool bufferDone();
+    void flags(quint32 bits) { yInverted = bits & 1; } // y_invert
+    void ready()
+    {
+        if (state == Copying)
+            state = Ready;
+    }
+    void failed() { state = Failed; }
+    bool finished() const { return state != Offering && state != Copying; }
+};
+
 // Every output copied straight from the compositor (wlroots' zwlr_screencopy_manager_v1),
 // without the mouse pointer: each still holds the output's own pixels at any scale. Runs within
 // start(), blocking for at most the bound below; finished() is emitted before start() returns.
