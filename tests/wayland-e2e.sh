@@ -18,7 +18,7 @@ origin output at 1.25, the primary at 1 below it|HEADLESS-1 1920x1080 0,960 1;HE
 other output focused|HEADLESS-1 1920x1080 0,0 1;HEADLESS-2 1280x1024 1920,0 2|HEADLESS-2"
 [ -n "${SESSION_DESKTOP:-}" ] || SWAY_OUTPUTS="HEADLESS-1 1920x1080 0,0 1;HEADLESS-2 1280x1024 1920,0 1" \
     exec "$(dirname "$0")/session.sh" sway noise "$0" "$@"
-clipwise=$1 pointer=$2 reply= sources= hide=
+clipwise=$1 pointer=$2 sources= hide=
 # lay_out <outputs>: places the outputs and waits until each shows its background, a picture of
 # which (grim -o, the output's own pixels) is kept as ref-<output>.png.
 lay_out() {
@@ -33,36 +33,29 @@ settled() { # the same picture twice in a row, and of noise: a plain one compres
         cmp -s new.png "ref-$1.png" || { mv new.png "ref-$1.png" && sleep 0.2 && return 1; }
 }
 outputs() { swaymsg -t get_outputs | jq -r "map(select(.active)) | $1"; }
-# run <platform> [input...]: starts the program with a fresh home, waits for its full-screen still,
-# drags with the virtual pointer (x,y on the still's output, whose size is W x H) or types the keys,
-# answers a message box; sets rc, saved and on (the output whose whole area the window covered).
+# run <platform> [x,y|down|up...]: starts the program with a fresh home, waits for its full-screen
+# still and drags with the virtual pointer (x,y on the still's output, whose size is W x H), or
+# without a drag answers its message box; sets rc, saved and on (the output the window covered).
 run() {
     platform=$1 && shift
     launch XDG_SESSION_TYPE=wayland ${sources:+CLIPWISE_SCREEN_SOURCES=$sources} \
         QT_QPA_PLATFORM="$platform" env $hide "$clipwise"
     on=
-    # The compositor maps the first frame small; the selection is made on the full-screen one.
-    [ $# -eq 0 ] || waitfor 30 covered || { kill "$pid" && set --; }
-    if [ $# -gt 0 ]; then
-        sleep 0.3
-        case $1 in
-        [0-9]*) # moved into the layout's bounding box
-            set -- $(outputs "(map(.rect.x) | min) as \$x | (map(.rect.y) | min) as \$y |
-                [(map(.rect.x + .rect.width) | max) - \$x, (map(.rect.y + .rect.height) | max) - \$y,
-                (.[] | select(.name == \"$on\") | .rect.x - \$x, .rect.y - \$y, .rect.width,
-                .rect.height)] | join(\" \")") "$@"
-            w=$1 h=$2 dx=$3 dy=$4 W=$5 H=$6 && shift 6
-            "$pointer" "$w" "$h" $(for p; do
-                case $p in [0-9W]*) echo "$((${p%,*} + dx)),$((${p#*,} + dy))" ;; *) echo "$p" ;; esac
-            done) ;;
-        *) wtype -s 50 -k "$@" ;;
-        esac || fail "no input"
-    fi
-    if [ -n "$reply" ]; then
+    if [ $# -eq 0 ]; then
         waitfor 30 sh -c "swaymsg -t get_tree | jq -e '[recurse(.nodes[]?, .floating_nodes[]?)
             | select(.pid == $pid and .name == \"Clipwise\")] | length > 0' >/dev/null" &&
-            wtype -s 50 -k "$reply" || fail "$platform: no message box"
-    fi
+            wtype -s 50 -k Return || fail "$platform: no message box"
+    elif waitfor 30 covered; then # the compositor maps the first frame small
+        sleep 0.3 # the points moved into the layout's bounding box
+        set -- $(outputs "(map(.rect.x) | min) as \$x | (map(.rect.y) | min) as \$y |
+            [(map(.rect.x + .rect.width) | max) - \$x, (map(.rect.y + .rect.height) | max) - \$y,
+            (.[] | select(.name == \"$on\") | .rect.x - \$x, .rect.y - \$y, .rect.width,
+            .rect.height)] | join(\" \")") "$@"
+        w=$1 h=$2 dx=$3 dy=$4 W=$5 H=$6 && shift 6
+        "$pointer" "$w" "$h" $(for p; do
+            case $p in [0-9W]*) echo "$((${p%,*} + dx)),$((${p#*,} + dy))" ;; *) echo "$p" ;; esac
+        done) || fail "no input"
+    else kill "$pid"; fi
     ended 30 "$platform"
 }
 covered() { # sets on when the program's window is full screen and as large as its output
@@ -117,8 +110,7 @@ each_layout portal wayland:near xcb:near xcb-alone:near
 kill "$PORTAL_PID" && wait "$PORTAL_PID" 2>/dev/null || true
 each_layout screencopy wayland:whole xcb:whole
 
-sources=portal reply=Return
-run wayland
+sources=portal && run wayland
 exited "no portal" 1 0
 echo "ok: without the portal the failure is reported and nothing is saved"
 judged sway
