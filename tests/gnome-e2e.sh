@@ -1,8 +1,8 @@
 #!/bin/sh
-# gnome-e2e.sh <clipwise> <remotekeys>: the built program on GNOME Shell with its portal
-# (session.sh gnome), the shell's question about screenshots answered, stored or left alone;
-# keys through mutter's remote-desktop keyboard, the XWayland pointer through XTEST. Then two
-# monitors laid out as each row of the table at the end says, the drag through mutter's pointer.
+# gnome-e2e.sh <clipwise> <remotekeys>: the built program on GNOME Shell with its portal (session.sh
+# gnome), the shell's question about screenshots answered, stored or left alone (keys through
+# mutter's remote desktop, the XWayland pointer through XTEST); then two monitors laid out as each
+# row of the table at the end says, the drag through mutter's pointer.
 set -eu
 [ -n "${SESSION_DESKTOP:-}" ] || GNOME_MONITORS="1920x1080 1280x1024" exec "$(dirname "$0")/session.sh" gnome noise "$0" "$@"
 clipwise=$1 remotekeys=$2
@@ -22,15 +22,12 @@ store() { # store SetPermission|DeletePermission args...: the user's stored answ
 }
 questions() { grep -c AccessDialog questions.log || true; }
 asked() { [ "$(questions)" -gt "$asked" ]; }
-# The program's windows of that name; the capture screen has none.
-named() { xdotool search --onlyvisible --name '^Clipwise$' 2>/dev/null; }
-# One more such window: the message box beside the waiting window.
-another() { named | grep -vx "$waiting"; }
+named() { xdotool search --onlyvisible --name '^Clipwise$' 2>/dev/null; } # not the capture screen
+another() { named | grep -vx "$waiting"; } # the message box beside the waiting window
 keyboard() { # keyboard <platform>: the capture screen has the keyboard
     if [ "$1" = wayland ]; then grep -q 'wl_keyboard@[0-9]*\.enter' clipwise.log; else
         focus=$(xdotool getwindowfocus) && xwininfo -id "$focus" | grep -q 'geometry 1920x1080+0+0'; fi
 }
-
 config() { # config <method> [arguments]: mutter's monitor configuration
     gdbus call --session --dest org.gnome.Mutter.DisplayConfig --object-path \
         /org/gnome/Mutter/DisplayConfig --method org.gnome.Mutter.DisplayConfig."$@"

@@ -1,17 +1,15 @@
 #!/bin/sh
 # session.sh <desktop> <background.png|noise> <script> [arguments...]: sources the script in /tmp
-# of a private desktop session showing the picture, and ends every process of the session with it.
-# noise is random 4 x 4 blocks: a crop that is off by one pixel anywhere cannot match. Desktops,
-# each 1920 x 1080 and, but for the X11 ones, with XWayland and the desktop portal:
-#   sway   headless, wlroots portal back end; its outputs as SWAY_OUTPUTS lays them out (sway_layout)
-#   kwin   headless, two outputs side by side, the XWayland layout enlarged KWIN_XWAYLAND_SCALE times
-#          (1 unless set); SESSION_TRUSTED names executables that KWin lets use its screenshot
-#          interface and its fake input (a desktop file each in the session home's applications folder)
-#   gnome  GNOME Shell, headless, with the GNOME portal and the permission store; GNOME_MONITORS
-#          the sizes of its virtual monitors (Meta-0, Meta-1, ...) side by side, no banners
+# of a private desktop session showing the picture (noise: random 4 x 4 blocks, which no crop off
+# by a pixel matches), and ends every process of the session with it. Desktops, 1920 x 1080 each:
+#   sway   headless, wlroots portal; its outputs as SWAY_OUTPUTS lays them out (sway_layout)
+#   kwin   headless, two outputs, the XWayland layout enlarged KWIN_XWAYLAND_SCALE times (1 unless
+#          set); KWin lets the executables SESSION_TRUSTED names use its screenshots and fake input
+#   gnome  GNOME Shell, headless, its portal and permission store; GNOME_MONITORS the sizes of its
+#          virtual monitors (Meta-0, Meta-1, ...) side by side, no banners
 #   i3, openbox  Xvfb with i3 and its bar, or openbox and the tint2 panel
-# The script finds the functions below, SESSION_DESKTOP, PORTAL_PID, PANEL (the panel's window on
-# X11) and the display and bus variables set.
+# The script finds the functions below, SESSION_DESKTOP, PORTAL_PID, PANEL (the X11 panel's
+# window) and the display and bus variables set.
 set -eu
 if [ "${1:-}" != --inside ]; then
     # A PID namespace ends every process started here with the script; a network namespace
