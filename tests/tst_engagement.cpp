@@ -23,8 +23,7 @@ using namespace TestSupport;
 
 namespace {
 
-// One program run: a fresh application object arms the reminder as main() does and quits,
-// answering its prompt (StateNone: Escape).
+// One program run: a fresh application object arms the reminder as main() does and quits.
 QStringList quitOnce(int interval, int kinds, int answer)
 {
     auto app = makeApp();
@@ -89,7 +88,7 @@ private slots:
         QTest::addColumn<int>("interval");
         QTest::addColumn<int>("kinds");
         QTest::addColumn<int>("counter");
-        QTest::addColumn<int>("answer");          // at every prompt
+        QTest::addColumn<int>("answer");          // at every prompt; StateNone: Escape
         QTest::addColumn<QList<int>>("prompted"); // the quits that showed the kinds' prompt
         QTest::addColumn<QString>("link");        // part of the one link opened, if any
         QTest::addColumn<bool>("wanted");

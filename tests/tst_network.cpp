@@ -1,5 +1,4 @@
-// The blocking downloader, the hidden web view and the application object's update check
-// against an HTTP server on 127.0.0.1.
+// The downloader, the hidden web view and the application's update check against 127.0.0.1.
 #include "appupdatedialog.h"
 #include "customwebview.h"
 #include "downloader.h"
@@ -48,15 +47,15 @@ private slots:
         QTest::addColumn<TestHttpReply>("reply");
         QTest::addColumn<QByteArray>("result");
         const QByteArray limit(64 * 1024, 'x');
-        QTest::newRow("404 with a body") << TestHttpReply{404, "gone"} << QByteArray();
+        QTest::newRow("404 with a body") << TestHttpReply(404, "gone") << QByteArray();
         QTest::newRow("redirect is not followed")
-            << TestHttpReply{301, "moved", 0, "Location: /b\r\n"} << QByteArray("moved");
-        QTest::newRow("unannounced body at the limit") << TestHttpReply{200, limit, 0, ""} << limit;
+            << TestHttpReply(301, "moved", 0, "Location: /b\r\n") << QByteArray("moved");
+        QTest::newRow("unannounced body at the limit") << TestHttpReply(200, limit, 0, "") << limit;
         // The rest never comes: only the limit can end these.
         QTest::newRow("announced length over the limit")
-            << TestHttpReply{200, "x", 0, "Content-Length: 65537\r\n", false} << QByteArray();
+            << TestHttpReply(200, "x", 0, "Content-Length: 65537\r\n", false) << QByteArray();
         QTest::newRow("unannounced body over the limit")
-            << TestHttpReply{200, limit + "x", 0, "", false} << QByteArray();
+            << TestHttpReply(200, limit + "x", 0, "", false) << QByteArray();
     }
     void fetch()
     {
@@ -131,12 +130,12 @@ private slots:
         QTest::addColumn<TestHttpReply>("primary");
         QTest::addColumn<int>("asked");    // requests, to the primary and then the fallback
         QTest::addColumn<bool>("offered"); // and the stamp moves to today
-        QTest::newRow("no stamp") << -1 << TestHttpReply{200, offer} << 0 << false;
-        QTest::newRow("5 days") << 5 << TestHttpReply{200, offer} << 0 << false;
-        QTest::newRow("6 days, nothing newer") << 6 << TestHttpReply{200, noOffer} << 1 << false;
-        QTest::newRow("6 days, newer build") << 6 << TestHttpReply{200, offer} << 1 << true;
-        QTest::newRow("primary fails") << 6 << TestHttpReply{500, noOffer} << 2 << true;
-        QTest::newRow("primary empty") << 6 << TestHttpReply{200} << 2 << true;
+        QTest::newRow("no stamp") << -1 << TestHttpReply(200, offer) << 0 << false;
+        QTest::newRow("5 days") << 5 << TestHttpReply(200, offer) << 0 << false;
+        QTest::newRow("6 days, nothing newer") << 6 << TestHttpReply(200, noOffer) << 1 << false;
+        QTest::newRow("6 days, newer build") << 6 << TestHttpReply(200, offer) << 1 << true;
+        QTest::newRow("primary fails") << 6 << TestHttpReply(500, noOffer) << 2 << true;
+        QTest::newRow("primary empty") << 6 << TestHttpReply(200) << 2 << true;
     }
     void startupCheck()
     {

@@ -1,5 +1,4 @@
-// The update check's rules without a network: reading the answer and deciding, the build date,
-// the stamp as stored, the loopback-only override of the service addresses.
+// The update check offline: the answer and the decision, build date, stored stamp, test addresses.
 #include "builddate.h"
 #include "serviceaddresses.h"
 #include "textscrambler.h"

@@ -8,14 +8,16 @@
 #include <QTimer>
 
 // head: the header lines, each ending in "\r\n"; null for the body's Content-Length alone.
-// close: false keeps the connection open after the body.
 struct TestHttpReply
 {
-    int status = 200;
-    QByteArray body;
-    int delayMs = 0;
-    QByteArray head;
-    bool close = true;
+    TestHttpReply(int status = 200, const QByteArray &body = {}, int delayMs = 0,
+                  const QByteArray &head = {}, bool close = true)
+        : status(status), delayMs(delayMs), body(body), head(head), close(close)
+    {
+    }
+    int status, delayMs;
+    QByteArray body, head;
+    bool close; // false: the connection stays open after the body
 };
 
 class TestHttpServer
