@@ -110,7 +110,6 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("code");
-        QTest::newRow("region is dropped") << QString("de_AT") << QString("de");
         QTest::newRow("Chinese variants are kept whole") << QString("zh_TW") << QString("zh_TW");
         QTest::newRow("Hong Kong Chinese has no catalogue") << QString("zh_HK") << QString("en");
         QTest::newRow("Arabic turns the layout") << QString("ar_EG") << QString("ar");

@@ -1,5 +1,4 @@
-// The blocking downloader, the hidden web view and the application object's update check
-// against an HTTP server on 127.0.0.1.
+// The downloader, the hidden web view and the application's update check against 127.0.0.1.
 #include "appupdatedialog.h"
 #include "customwebview.h"
 #include "downloader.h"
@@ -103,9 +102,6 @@ private slots:
         QCOMPARE(server.count("/other"), 0);
         // A failure after a success gives nothing, not the earlier body.
         QCOMPARE(d.get(server.base() + "/none"), QByteArray());
-    }
-    void abortAfterTheReplyFinished()
-    {
         // A data: reply is finished at once but reports it later, from the event loop.
         DownloadManager manager;
         QSignalSpy done(&manager, &DownloadManager::done), error(&manager, &DownloadManager::error);

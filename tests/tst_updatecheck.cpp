@@ -1,5 +1,4 @@
-// The update check's rules without a network: reading the answer and deciding, the build date,
-// the stamp as stored, the loopback-only override of the service addresses.
+// The update check offline: the answer and the decision, build date, stored stamp, test addresses.
 #include "builddate.h"
 #include "serviceaddresses.h"
 #include "textscrambler.h"
@@ -27,8 +26,6 @@ private slots:
         QTest::newRow("blank before :") << "build :1;date:2020-01-31;windows:all" << false;
         QTest::newRow("blanks go") << "build:1\r\n;\tdate : 2020-01-31 ;windows:all" << true;
         QTest::newRow("last field") << "build:1;date:x:2020-01-31;windows:all" << true;
-        QTest::newRow("2019:10:02 is 02") << "build:1;date:2019:10:02;windows:all" << false;
-        QTest::newRow("no colon") << "build:1;windows;date:2020-01-31;windows:all" << true;
         QTest::newRow("case counts") << "build:1;DATE:2020-01-31;windows:all" << false;
         QTest::newRow("last date")
             << "build:1;date:2020-01-31;date:2019-01-01;windows:all" << false;
@@ -46,13 +43,9 @@ private slots:
     {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<int>("verdict");
-        const auto aged = [](int days) {
-            return scrambleText(plainStamp(QDate(2031, 5, 20 - days)));
-        };
         const int missing = int(StampVerdict::Missing), resting = int(StampVerdict::Resting);
         // Altered past its date, so that the value taken wrongly would still give a date.
         const QString good = scrambleText("2031-05-20;abcdefg");
-        QTest::newRow("none") << QString() << missing;
         QTest::newRow("not scrambled") << plainStamp(QDate(2031, 5, 1)) << missing;
         QTest::newRow("no date") << scrambleText("day;abcdefg") << missing;
         QTest::newRow("today") << good << resting;
@@ -62,9 +55,7 @@ private slots:
         QTest::newRow("unknown mark") << "x" + good.mid(1) << missing;
         QTest::newRow("padding") << good + "=" << missing;
         QTest::newRow("outside the alphabet") << QString(good).insert(20, '+') << missing;
-        QTest::newRow("5 days") << aged(5) << resting;
-        QTest::newRow("6 days") << aged(6) << int(StampVerdict::Due);
-        QTest::newRow("future") << aged(-3) << resting;
+        QTest::newRow("future") << scrambleText(plainStamp(QDate(2031, 5, 23))) << resting;
     }
     void stamp()
     {
