@@ -2,7 +2,6 @@
 // xdotool; this test stands in for the file manager on a private session bus.
 #include "capturefile.h"
 #include "capturegeometry.h"
-#include "desktopdriver.h"
 #include "screencropper.h"
 #include "screengrab.h"
 #include "screensource.h"
