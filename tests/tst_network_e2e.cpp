@@ -18,13 +18,13 @@ class TestNetworkEndToEnd final : public QObject
     TestHttpServer server;
     const QByteArray info = "/apps/buildsinfo/clipwise_win";
 
-    // Runs the program until it ends by itself, doing action once the server has seen path.
-    void run(const QByteArray &path, const QStringList &action)
+    // Runs the program to its own end, doing the xdotool call once the server has seen path.
+    void run(const QByteArray &path, const QString &action)
     {
         QProcess program;
         program.start(CLIPWISE_BINARY, QStringList());
         QTRY_VERIFY_WITH_TIMEOUT(server.count(path) > 0, 10000);
-        QVERIFY(xdotool(action));
+        QVERIFY(xdotool(action.split(' ')));
         QTRY_VERIFY_WITH_TIMEOUT(program.state() == QProcess::NotRunning, 20000);
         QCOMPARE(program.exitCode(), 0);
     }
@@ -50,7 +50,7 @@ private slots:
         server.routes.insert("/", {200, "<html>thanks</html>"});
         for (const QByteArray target : {"/?f=clipwise", "/?a=clipwise"}) { // first start: no check
             server.clear();
-            run("/", {"key", "Escape"});
+            run("/", "key Escape");
             QCOMPARE(server.targets, QList<QByteArray>{target});
         }
     }
@@ -60,8 +60,7 @@ private slots:
         server.routes.insert("/p" + info, {200, "build:9;date:2099-01-01;windows:all", 60000});
         server.routes.insert("/f" + info, {200, "build:9;date:2099-01-01;windows:all"});
         checkDue();
-        run("/p" + info, {"mousemove", "100", "100", "mousedown", "1", "mousemove", "300", "250",
-                          "mouseup", "1"});
+        run("/p" + info, "mousemove 100 100 mousedown 1 mousemove 300 250 mouseup 1");
         // Ended while the check waited: no fallback, no dialog, and the capture saved.
         QCOMPARE(server.count("/f" + info), 0);
         QCOMPARE(QDir(QDir::homePath() + "/Desktop").entryList({"*.png"}).size(), 1);
