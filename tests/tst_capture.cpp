@@ -2,7 +2,6 @@
 // xdotool; this test stands in for the file manager on a private session bus.
 #include "capturefile.h"
 #include "capturegeometry.h"
-#include "desktopdriver.h"
 #include "screencropper.h"
 #include "screengrab.h"
 #include "screensource.h"
@@ -46,8 +45,7 @@ extern "C" int renameat2(int a, const char *from, int b, const char *to, unsigne
 }
 extern "C" int link(const char *from, const char *to) noexcept
 {
-    return linkRefused ? (errno = EPERM, -1)
-                       : int(::syscall(SYS_linkat, AT_FDCWD, from, AT_FDCWD, to, 0));
+    return linkRefused ? (errno = EPERM, -1) : ::linkat(AT_FDCWD, from, AT_FDCWD, to, 0);
 }
 
 static const QDateTime when(QDate(2019, 10, 2), QTime(14, 5, 9));
@@ -69,8 +67,7 @@ static int compareGrabs(bool expectShm, bool prepare, const QString &picture)
     const QImage shared = grabPrimaryScreen(GrabMethod::SharedMemory).toImage();
     const QImage automatic = grabPrimaryScreen(GrabMethod::Automatic).toImage();
     const QImage &fast = expectShm ? shared : automatic;
-    same &= shared.isNull() != expectShm && automatic == toolkit &&
-            fast.format() == toolkit.format() && fast.size() == toolkit.size() &&
+    same &= shared.isNull() != expectShm && automatic == toolkit && fast == toolkit &&
             fast.devicePixelRatio() == toolkit.devicePixelRatio();
     for (int y = 0; same && y < toolkit.height(); ++y)
         same = !std::memcmp(fast.constScanLine(y), toolkit.constScanLine(y), toolkit.width() * 4);

@@ -2,10 +2,8 @@
 // one licence statement, captures by the program started by name as a menu entry or Print does.
 #include "aboutdialog.h"
 #include "builddate.h"
-#include "desktopdriver.h"
 #include "testkit.h"
 
-#include <QImage>
 #include <QtTest>
 
 using namespace TestSupport;
@@ -82,7 +80,6 @@ private slots:
     // capture is saved.
     void installedProgramCaptures()
     {
-        QVERIFY2(!qgetenv("DISPLAY").isEmpty(), "needs an X server (run through run-test.sh x11)");
         const QImage image = noise({1280, 800}); // a shifted region cannot pass
         const QString path = root.filePath("picture.png");
         QVERIFY(image.save(path));
@@ -109,12 +106,12 @@ private slots:
             }
             QVERIFY(program.waitForFinished(15000)); // a prompt at the first quit would hold it
             QCOMPARE(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, 0);
-            QCOMPARE(desktop.entryList({"*.png"}, QDir::Files).size(), run);
+            const QStringList captures = desktop.entryList({"*.png"}, QDir::Files);
+            QCOMPARE(captures.size(), run);
+            QCOMPARE(QImage(desktop.filePath(captures.last())).convertToFormat(image.format()),
+                     image.copy(200, 100, 64, 48));
         }
         picture.close();
-        for (const QString &capture : desktop.entryList({"*.png"}, QDir::Files))
-            QCOMPARE(QImage(desktop.filePath(capture)).convertToFormat(QImage::Format_RGB32),
-                     image.copy(200, 100, 64, 48));
     }
 };
 

@@ -1,9 +1,9 @@
 // The built program on an X server with its services on a server on 127.0.0.1: a stalled update
 // service does not hold up the capture, an update offered while a slow desktop portal takes the
 // still neither gets into it nor under it, and the usage report reaches the server.
-#include "desktopdriver.h"
 #include "helpers/testhttpserver.h"
 #include "standinportal.h"
+#include "testkit.h"
 #include "textscrambler.h"
 #include "updatecheck.h"
 
@@ -11,10 +11,6 @@
 #include <QtTest>
 
 using TestSupport::xdotool;
-QImage screen()
-{
-    return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-}
 
 class TestNetworkEndToEnd final : public QObject
 {
@@ -22,13 +18,13 @@ class TestNetworkEndToEnd final : public QObject
     TestHttpServer server;
     const QByteArray info = "/apps/buildsinfo/clipwise_win";
 
-    // Runs the program until it ends by itself, doing action once the server has seen path.
-    void run(const QByteArray &path, const QStringList &action)
+    // Runs the program to its own end, doing the xdotool call once the server has seen path.
+    void run(const QByteArray &path, const QString &action)
     {
         QProcess program;
         program.start(CLIPWISE_BINARY, QStringList());
         QTRY_VERIFY_WITH_TIMEOUT(server.count(path) > 0, 10000);
-        QVERIFY(xdotool(action));
+        QVERIFY(xdotool(action.split(' ')));
         QTRY_VERIFY_WITH_TIMEOUT(program.state() == QProcess::NotRunning, 20000);
         QCOMPARE(program.exitCode(), 0);
     }
@@ -52,11 +48,11 @@ private slots:
     void usageReportReachesTheServer()
     {
         server.routes.insert("/", {200, "<html>thanks</html>"});
-        run("/", {"key", "Escape"});
-        QCOMPARE(server.targets, QList<QByteArray>{"/?f=clipwise"}); // first start: no check
-        server.clear();
-        run("/", {"key", "Escape"});
-        QCOMPARE(server.targets, QList<QByteArray>{"/?a=clipwise"});
+        for (const QByteArray target : {"/?f=clipwise", "/?a=clipwise"}) { // first start: no check
+            server.clear();
+            run("/", "key Escape");
+            QCOMPARE(server.targets, QList<QByteArray>{target});
+        }
     }
     void stalledUpdateServiceDoesNotHoldUpTheCapture()
     {
@@ -64,8 +60,7 @@ private slots:
         server.routes.insert("/p" + info, {200, "build:9;date:2099-01-01;windows:all", 60000});
         server.routes.insert("/f" + info, {200, "build:9;date:2099-01-01;windows:all"});
         checkDue();
-        run("/p" + info, {"mousemove", "100", "100", "mousedown", "1", "mousemove", "300", "250",
-                          "mouseup", "1"});
+        run("/p" + info, "mousemove 100 100 mousedown 1 mousemove 300 250 mouseup 1");
         // Ended while the check waited: no fallback, no dialog, and the capture saved.
         QCOMPARE(server.count("/f" + info), 0);
         QCOMPARE(QDir(QDir::homePath() + "/Desktop").entryList({"*.png"}).size(), 1);
@@ -81,10 +76,12 @@ private slots:
         QVERIFY(TestSupport::startStandInBus(bus, dir.path(), &portal, nullptr));
         portal.answer = QStringList{"0", QUrl::fromLocalFile(dir.filePath("shot.png")).toString()};
         portal.delayMs = 3000;
-        portal.photograph = screen;
+        portal.photograph = [] {
+            return QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+        };
         server.routes.insert("/p" + info, {200, "build:9;date:2099-01-01;windows:all"});
         qputenv("CLIPWISE_SCREEN_SOURCES", "portal");
-        const QImage before = screen();
+        const QImage before = portal.photograph();
         program.start(CLIPWISE_BINARY, QStringList());
         QByteArray offer, focus; // answered once up and given the keyboard
         QTRY_VERIFY_WITH_TIMEOUT(

@@ -22,6 +22,15 @@ namespace TestSupport {
 // start-up network work; its resources (the licence texts) in the given folder, else the test's.
 std::unique_ptr<QMWidgets::App> makeApp(const QString &resources = QString());
 
+// Runs a program to its end; true on a normal exit with code 0. Its output goes to output.
+bool runTool(const QString &program, const QStringList &args, QByteArray *output = nullptr,
+             int timeoutMs = 10000, bool mergeChannels = false);
+
+// Driving a real X server: an xdotool call, and the first visible window
+// `xdotool search --onlyvisible <option> <pattern>` finds in time.
+bool xdotool(const QStringList &args, QByteArray *output = nullptr, int timeoutMs = 10000);
+QByteArray waitForWindow(const QString &option, const QString &pattern, int timeoutMs = 10000);
+
 // Pixels that no compression shrinks and no shift or scaling reproduces, the same for one size.
 QImage noise(const QSize &size);
 
