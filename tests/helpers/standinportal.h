@@ -47,16 +47,13 @@ public slots:
                 bus.send(response);
         };
         delayMs ? QTimer::singleShot(delayMs, this, respond) : respond();
-        if (replyDelayMs || answer[0] == "error") {
-            setDelayedReply(true);
-            const QDBusMessage reply =
-                answer[0] == "error"
-                    ? message().createErrorReply(QDBusError::Failed, "gone")
-                    : message().createReply(QVariant::fromValue(QDBusObjectPath(path)));
-            QTimer::singleShot(replyDelayMs, this,
-                               [reply, bus = connection()] { bus.send(reply); });
-        }
-        return QDBusObjectPath(path);
+        setDelayedReply(true);
+        const QDBusMessage reply =
+            answer[0] == "error"
+                ? message().createErrorReply(QDBusError::Failed, "gone")
+                : message().createReply(QVariant::fromValue(QDBusObjectPath(path)));
+        QTimer::singleShot(replyDelayMs, this, [reply, bus = connection()] { bus.send(reply); });
+        return {};
     }
 };
 
