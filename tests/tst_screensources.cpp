@@ -193,15 +193,12 @@ private slots:
         QFETCH(QString, seen);
         const QStringList rows = seen.split('/', Qt::SkipEmptyParts);
         const QSize pixels = rows.isEmpty() ? QSize(3, 2) : QSize(rows[0].size(), rows.size());
-        const auto colour = [](QChar c) { return 0x102030u * (c.unicode() - 'a' + 1); };
-        // Rows of four pixels, the last unused, and a row past the end: left alone.
+        const auto colour = [](int i) { return 0x102030u * quint32(i + 1); }; // of 'a' + i
+        // Rows of four pixels, the last unused, and a row past the end: left alone. XBGR8888 and
+        // ABGR8888 keep red in the lowest byte.
         quint32 buffer[3][4] = {};
-        for (int i = 0; i < 6; ++i) {
-            const quint32 c = colour(QChar('a' + i));
-            // XBGR8888 and ABGR8888 keep red in the lowest byte.
-            buffer[i / 3][i % 3] =
-                format > 1 ? (c >> 16 & 0xff) | (c & 0xff00) | (c & 0xff) << 16 : c;
-        }
+        for (int i = 0; i < 6; ++i)
+            buffer[i / 3][i % 3] = format > 1 ? qbswap(colour(i)) >> 8 : colour(i);
         const QImage got = screencopyPicture(
             {reinterpret_cast<uchar *>(buffer), 3, 2, 16, format, yInverted, transform}, pixels);
         QVERIFY(buffer[0][3] == 0 && buffer[1][3] == 0 && buffer[2][0] == 0 && buffer[2][3] == 0);
@@ -209,7 +206,7 @@ private slots:
         for (int y = 0; y < rows.size(); ++y)
             for (int x = 0; x < rows[y].size(); ++x)
                 QCOMPARE(reinterpret_cast<const quint32 *>(got.constScanLine(y))[x],
-                         0xff000000u | colour(rows[y][x]));
+                         0xff000000u | colour(rows[y][x].unicode() - 'a'));
     }
     void flows_data()
     {

@@ -97,11 +97,8 @@ public slots:
             sendErrorReply("org.kde.KWin.ScreenShot2.Error.NoAuthorized", "not authorized");
             return {};
         }
-        QVariantMap d{{"type", "raw"},
-                      {"width", uint(screen.width())},
-                      {"format", 4u},
-                      {"height", uint(screen.height())},
-                      {"stride", uint(screen.width() * 4)}};
+        QVariantMap d{{"type", "raw"}, {"format", 4u}, {"stride", uint(screen.width() * 4)}};
+        d["width"] = uint(screen.width()), d["height"] = uint(screen.height());
         for (const QString &step : script.filter("="))
             step.endsWith('=') ? (void)d.remove(step.chopped(1))
                                : (void)(d[step.section('=', 0, 0)] = step.section('=', 1));
