@@ -220,10 +220,9 @@ private slots:
         const QString s = uri("served"), p = file("picture"), all = "screencopy,kwin,portal";
         const QStringList whole{"rest", "reply"}, served{"0", s, p};
         const auto row = [](const char *name, const QString &sources, const QStringList &script,
-                            const QStringList &answer, const char *outcome, bool kept = false,
+                            const QStringList &answer, const QString &outcome, bool kept = false,
                             const QStringList &before = {}) {
-            QTest::newRow(name) << sources << script << answer << QString(outcome) << kept
-                                << before;
+            QTest::newRow(name) << sources << script << answer << outcome << kept << before;
         };
         row("served picture, file removed", "portal", {}, served, "portal");
         row("user's picture kept", "portal", {}, {"0", uri("picture")}, "portal", true);

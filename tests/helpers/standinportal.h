@@ -1,7 +1,6 @@
 #pragma once
 
-// The desktop's screenshot portal and permission store and KWin's screenshot interface, stood in
-// for on a private session bus.
+// Stand-ins on a private session bus: screenshot portal, permission store, KWin's screenshots.
 #include <QImage>
 #include <QProcess>
 #include <QtDBus>
