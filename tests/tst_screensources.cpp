@@ -238,9 +238,8 @@ private slots:
         row("another program denied", "portal", {}, {"2", s, p, "yes", "no"}, "could not", true);
         row("no portal", "portal", {}, {}, "no screenshot service");
         row("no picture", "portal", {}, {"0", s, file("bus.conf")}, "read", true);
-        row("late answer, request given up on", "portal", {}, {"silent", s}, "did not answer", true,
-            served);
-        row("late error, request given up on", "portal", {}, served, "portal", false, {"error", s});
+        row("late answer given up on", "portal", {}, {"silent", s}, "did not answer", true, served);
+        row("late error given up on", "portal", {}, served, "portal", false, {"error", s});
         row("KWin: the picture, then the reply", "kwin", whole, {}, "kwin");
         row("KWin: reply first, picture in pieces", "kwin", {"reply", "5", "16", "rest"}, {},
             "kwin");
