@@ -1,7 +1,6 @@
 #pragma once
 
-// The desktop's screenshot portal and permission store and KWin's screenshot interface, stood in
-// for on a private session bus.
+// Stand-ins on a private session bus: screenshot portal, permission store, KWin's screenshots.
 #include <QImage>
 #include <QProcess>
 #include <QtDBus>
@@ -47,16 +46,13 @@ public slots:
                 bus.send(response);
         };
         delayMs ? QTimer::singleShot(delayMs, this, respond) : respond();
-        if (replyDelayMs || answer[0] == "error") {
-            setDelayedReply(true);
-            const QDBusMessage reply =
-                answer[0] == "error"
-                    ? message().createErrorReply(QDBusError::Failed, "gone")
-                    : message().createReply(QVariant::fromValue(QDBusObjectPath(path)));
-            QTimer::singleShot(replyDelayMs, this,
-                               [reply, bus = connection()] { bus.send(reply); });
-        }
-        return QDBusObjectPath(path);
+        setDelayedReply(true);
+        const QDBusMessage reply =
+            answer[0] == "error"
+                ? message().createErrorReply(QDBusError::Failed, "gone")
+                : message().createReply(QVariant::fromValue(QDBusObjectPath(path)));
+        QTimer::singleShot(replyDelayMs, this, [reply, bus = connection()] { bus.send(reply); });
+        return {};
     }
 };
 
@@ -100,11 +96,8 @@ public slots:
             sendErrorReply("org.kde.KWin.ScreenShot2.Error.NoAuthorized", "not authorized");
             return {};
         }
-        QVariantMap d{{"type", "raw"},
-                      {"width", uint(screen.width())},
-                      {"format", 4u},
-                      {"height", uint(screen.height())},
-                      {"stride", uint(screen.width() * 4)}};
+        QVariantMap d{{"type", "raw"}, {"format", 4u}, {"stride", uint(screen.width() * 4)}};
+        d["width"] = uint(screen.width()), d["height"] = uint(screen.height());
         for (const QString &step : script.filter("="))
             step.endsWith('=') ? (void)d.remove(step.chopped(1))
                                : (void)(d[step.section('=', 0, 0)] = step.section('=', 1));
