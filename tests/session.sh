@@ -77,7 +77,7 @@ judge() {
     result="$what: expected $size, error at most $limit; got $got, error ${error:-none}, exit $rc"
     if [ "$rc" -eq 0 ] && [ "$saved" -eq 1 ] && [ "$got" = "$size" ] && { [ $# -eq 0 ] || "$@"; } &&
         awk -v e="${error:-1}" -v l="$limit" 'BEGIN { exit !(e <= l) }'; then echo "ok: $result"
-    else echo "FAIL: $result" && failed=$((failed + 1)); fi
+    else echo "FAIL: $result" && failed=$((failed + 1)) && tail -n 8 clipwise.log; fi
 }
 judged() { [ "$failed" -eq 0 ] || fail "$failed captures differ from what $1 shows"; }
 mkdir -m 700 run-root empty
